@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QVariantList>
+
+#include "platform/database.h"
+#include "platform/recordset.h"
+
+class QComboBox;
+class QListWidget;
+
+// The shared connection and the four shared recordset slots.
+extern Database Conn;
+extern Recordset Rs1;
+extern Recordset Rs2;
+extern Recordset Rs3;
+extern Recordset Rs4;
+
+inline const QString DatabaseFileName = QStringLiteral("DezArod.mdb");
+inline const QString DatabasePassword = QStringLiteral("Hwd305862");
+
+QString DatabasePath();
+
+void OpenDatabase();
+// Closing a connection that is not open is harmless.
+void CloseDatabase();
+
+// Slots 1 to 4; any other slot number does nothing. Values are bound to the "?" marks of sql.
+void OpenRecordset(short slot, const QString& sql, const QVariantList& params = {});
+void CloseRecordset(short slot);
+// The recordset of slot 1 to 4, or nullptr.
+Recordset* SlotRecordset(short slot);
+
+// A key from 1 to 99999998 that no row of the table holds in the field at the moment of the check.
+qint32 NewRandomId(const QString& tableName, const QString& fieldName);
+
+// The text without leading and trailing blanks, carriage returns and line feeds.
+QString TrimText(const QString& text, const QString& unused = QString());
+
+// Refill a drop-down or list box from the rows of sql; the data of each entry is the row's dataField.
+void FillCombo(QComboBox* combo, const QString& sql, const QString& textField, const QString& dataField,
+               const QString& firstItem, qint32 firstItemData, bool selectFirst, const QVariantList& params = {});
+void FillList(QListWidget* list, const QString& sql, const QString& textField, const QString& dataField,
+              const QString& firstItem, qint32 firstItemData, bool selectFirst, const QVariantList& params = {});
+
+// The 32-bit data value of an entry of a filled control (0 when out of range).
+qint32 ItemData(const QComboBox* combo, int index);
+qint32 ItemData(const QListWidget* list, int index);

@@ -1,0 +1,267 @@
+#include "platform/database.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QDate>
+#include <QDateTime>
+#include <QFileInfo>
+
+#include "platform/dberror.h"
+
+namespace {
+
+QString quoted(const QString& text)
+{
+    QString t = text;
+    t.replace(QLatin1Char('\''), QLatin1String("''"));
+    return QLatin1Char('\'') + t + QLatin1Char('\'');
+}
+
+} // namespace
+
+Database::~Database()
+{
+    close();
+}
+
+void Database::open(const QString& path, const QString& key)
+{
+    if (!QFileInfo(path).isFile())
+        throw DbError(QStringLiteral("数据库文件不存在：%1").arg(path));
+    openFile(path, key, false);
+}
+
+void Database::create(const QString& path, const QString& key)
+{
+    if (QFileInfo::exists(path))
+        throw DbError(QStringLiteral("数据库文件已存在：%1").arg(path));
+    openFile(path, key, true);
+}
+
+void Database::openFile(const QString& path, const QString& key, bool create)
+{
+    if (m_db)
+        throw DbError(QStringLiteral("数据库连接已经打开：%1").arg(m_path));
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::number(rc);
+        sqlite3_close(db);
+        throw DbError(QStringLiteral("无法打开数据库文件 %1：%2").arg(path, text), rc);
+    }
+    m_db = db;
+    m_path = path;
+    try {
+        exec(QStringLiteral("PRAGMA key = %1").arg(quoted(key)));
+        // A build linked to plain SQLite ignores the key and would write an unencrypted file.
+        if (scalar(QStringLiteral("PRAGMA cipher_version")).toString().isEmpty())
+            throw DbError(QStringLiteral("数据库引擎不支持加密，拒绝打开：%1").arg(path));
+        try {
+            scalar(QStringLiteral("select count(*) from sqlite_master"));
+        } catch (const DbError&) {
+            throw DbError(QStringLiteral("无法读取数据库文件（数据库密码错误，或不是本程序的数据库）：%1").arg(path));
+        }
+        sqlite3_busy_timeout(m_db, 8000);
+        scalar(QStringLiteral("PRAGMA journal_mode = WAL"));
+        exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Database::close() noexcept
+{
+    if (!m_db)
+        return;
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    m_txDepth = 0;
+}
+
+QString Database::engineError() const
+{
+    return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("数据库连接未打开");
+}
+
+void Database::raise(const QString& context) const
+{
+    const int code = m_db ? sqlite3_extended_errcode(m_db) : 0;
+    throw DbError(QStringLiteral("数据库错误：%1\n%2").arg(engineError(), context), code);
+}
+
+void Database::exec(const QString& sql, const QVariantList& params)
+{
+    Statement st(*this, sql);
+    st.bind(params);
+    while (st.step()) {
+    }
+}
+
+void Database::execScript(const QString& sql)
+{
+    if (!m_db)
+        throw DbError(QStringLiteral("数据库连接未打开"));
+    char* err = nullptr;
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(err ? err : "");
+        sqlite3_free(err);
+        throw DbError(QStringLiteral("数据库错误：%1").arg(text));
+    }
+}
+
+QVariant Database::scalar(const QString& sql, const QVariantList& params)
+{
+    Statement st(*this, sql);
+    st.bind(params);
+    if (!st.step() || st.columnCount() == 0)
+        return {};
+    QVariant v = st.value(0);
+    while (st.step()) {
+    }
+    return v;
+}
+
+qint64 Database::lastInsertRowId() const
+{
+    return m_db ? sqlite3_last_insert_rowid(m_db) : 0;
+}
+
+int Database::changes() const
+{
+    return m_db ? sqlite3_changes(m_db) : 0;
+}
+
+Statement::Statement(Database& db, const QString& sql) : m_db(db), m_sql(sql)
+{
+    if (!db.handle())
+        throw DbError(QStringLiteral("数据库连接未打开\nSQL：%1").arg(sql));
+    const QByteArray utf8 = sql.toUtf8();
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db.handle(), utf8.constData(), utf8.size(), &m_stmt, &tail) != SQLITE_OK)
+        db.raise(QStringLiteral("SQL：%1").arg(sql));
+    if (!m_stmt)
+        throw DbError(QStringLiteral("SQL 语句为空"));
+    // One statement per text: a second one would silently be ignored.
+    while (tail && *tail && (*tail == ' ' || *tail == '\n' || *tail == '\r' || *tail == '\t' || *tail == ';'))
+        ++tail;
+    if (tail && *tail) {
+        sqlite3_finalize(m_stmt);
+        m_stmt = nullptr;
+        throw DbError(QStringLiteral("一次只能执行一条 SQL 语句：%1").arg(sql));
+    }
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(m_stmt);
+}
+
+void Statement::bind(const QVariantList& params)
+{
+    const int expected = sqlite3_bind_parameter_count(m_stmt);
+    if (expected != params.size())
+        throw DbError(QStringLiteral("SQL 参数个数不符（需要 %1 个，给出 %2 个）：%3")
+                          .arg(expected)
+                          .arg(params.size())
+                          .arg(m_sql));
+    for (int i = 0; i < params.size(); ++i)
+        bindValue(m_stmt, i + 1, params.at(i));
+}
+
+bool Statement::step()
+{
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    m_db.raise(QStringLiteral("SQL：%1").arg(m_sql));
+}
+
+void Statement::reset()
+{
+    sqlite3_reset(m_stmt);
+}
+
+int Statement::columnCount() const
+{
+    return sqlite3_column_count(m_stmt);
+}
+
+QString Statement::columnName(int i) const
+{
+    return QString::fromUtf8(sqlite3_column_name(m_stmt, i));
+}
+
+QVariant Statement::value(int i) const
+{
+    return columnValue(m_stmt, i);
+}
+
+void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value)
+{
+    if (value.isNull() || !value.isValid()) {
+        sqlite3_bind_null(stmt, index);
+        return;
+    }
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        // Yes/No columns hold -1 for True, as the stored files always have.
+        sqlite3_bind_int64(stmt, index, value.toBool() ? -1 : 0);
+        return;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+        sqlite3_bind_int64(stmt, index, value.toLongLong());
+        return;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        sqlite3_bind_double(stmt, index, value.toDouble());
+        return;
+    case QMetaType::QDate: {
+        const QByteArray t = value.toDate().toString(QStringLiteral("yyyy-MM-dd")).toUtf8();
+        sqlite3_bind_text(stmt, index, t.constData(), t.size(), SQLITE_TRANSIENT);
+        return;
+    }
+    case QMetaType::QDateTime: {
+        const QByteArray t = value.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toUtf8();
+        sqlite3_bind_text(stmt, index, t.constData(), t.size(), SQLITE_TRANSIENT);
+        return;
+    }
+    case QMetaType::QByteArray: {
+        const QByteArray b = value.toByteArray();
+        sqlite3_bind_blob(stmt, index, b.constData(), b.size(), SQLITE_TRANSIENT);
+        return;
+    }
+    default: {
+        const QByteArray t = value.toString().toUtf8();
+        sqlite3_bind_text(stmt, index, t.constData(), t.size(), SQLITE_TRANSIENT);
+        return;
+    }
+    }
+}
+
+QVariant columnValue(sqlite3_stmt* stmt, int i)
+{
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, i));
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
+                                          sqlite3_column_bytes(stmt, i)));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
+                                   sqlite3_column_bytes(stmt, i)));
+    default:
+        return QVariant();
+    }
+}

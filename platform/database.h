@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// One connection to an SQLCipher database file. Values always travel as bound parameters.
+class Database
+{
+public:
+    Database() = default;
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens an existing encrypted file; throws DbError naming the cause (missing file, wrong key,
+    // foreign file, engine without encryption).
+    void open(const QString& path, const QString& key);
+    // Creates a new encrypted file; fails when the file exists.
+    void create(const QString& path, const QString& key);
+    void close() noexcept;
+    bool isOpen() const { return m_db != nullptr; }
+    QString path() const { return m_path; }
+    sqlite3* handle() const { return m_db; }
+
+    // Runs one statement that returns no rows (or ignores them).
+    void exec(const QString& sql, const QVariantList& params = {});
+    // Runs a script of several statements without parameters (schema files).
+    void execScript(const QString& sql);
+    // First column of the first row, or a null QVariant when there is no row.
+    QVariant scalar(const QString& sql, const QVariantList& params = {});
+    qint64 lastInsertRowId() const;
+    int changes() const;
+
+    // Depth of open transactions (see Transaction).
+    int transactionDepth() const { return m_txDepth; }
+
+    QString engineError() const;
+    [[noreturn]] void raise(const QString& context) const;
+
+private:
+    friend class Transaction;
+    void openFile(const QString& path, const QString& key, bool create);
+
+    sqlite3* m_db = nullptr;
+    QString m_path;
+    int m_txDepth = 0;
+};
+
+// A prepared statement, finalized when it goes out of scope.
+class Statement
+{
+public:
+    Statement(Database& db, const QString& sql);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    void bind(const QVariantList& params);
+    // Steps once; true while a row is available.
+    bool step();
+    void reset();
+    int columnCount() const;
+    QString columnName(int i) const;
+    QVariant value(int i) const;
+    sqlite3_stmt* handle() const { return m_stmt; }
+
+private:
+    Database& m_db;
+    sqlite3_stmt* m_stmt = nullptr;
+    QString m_sql;
+};
+
+// Binds one value the way every table expects it: Booleans as -1/0, dates as ISO text.
+void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value);
+QVariant columnValue(sqlite3_stmt* stmt, int i);
