@@ -1,6 +1,9 @@
 #include "platform/qtprompts.h"
 
+#include <cstdio>
+
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -9,8 +12,40 @@
 #include <QProcess>
 #include <QUrl>
 
+namespace {
+
+// Without a display nobody can answer a dialog: the prompt is written to standard error and
+// answered with its default instead of waiting for ever.
+bool headless()
+{
+    return QGuiApplication::platformName() == QLatin1String("offscreen") ||
+           QGuiApplication::platformName() == QLatin1String("minimal");
+}
+
+MsgResult defaultAnswer(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::Ok:
+    case MsgButtons::OkCancel:
+        return MsgResult::Ok;
+    case MsgButtons::YesNo:
+    case MsgButtons::YesNoCancel:
+        return MsgResult::Yes;
+    case MsgButtons::RetryCancel:
+        return MsgResult::Retry;
+    }
+    return MsgResult::Ok;
+}
+
+} // namespace
+
 MsgResult QtPrompts::message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
 {
+    if (headless()) {
+        std::fprintf(stderr, "%s: %s\n", (title.isEmpty() ? applicationTitle() : title).toUtf8().constData(),
+                     text.toUtf8().constData());
+        return defaultAnswer(buttons);
+    }
     QMessageBox box;
     box.setWindowTitle(title.isEmpty() ? applicationTitle() : title);
     box.setText(text);
@@ -65,6 +100,8 @@ MsgResult QtPrompts::message(const QString& text, MsgButtons buttons, MsgIcon ic
 
 QString QtPrompts::inputText(const QString& prompt, const QString& title, const QString& defaultText)
 {
+    if (headless())
+        return QString();
     bool ok = false;
     const QString text = QInputDialog::getText(nullptr, title.isEmpty() ? applicationTitle() : title, prompt,
                                                QLineEdit::Normal, defaultText, &ok);
@@ -73,6 +110,8 @@ QString QtPrompts::inputText(const QString& prompt, const QString& title, const 
 
 QString QtPrompts::chooseFile(const QString& title, const QString& filter)
 {
+    if (headless())
+        return QString();
     return QFileDialog::getOpenFileName(nullptr, title, QString(), filter);
 }
 
@@ -91,6 +130,8 @@ qint64 QtPrompts::startProgram(const QString& program, const QStringList& argume
 
 void QtPrompts::printPreview(const QString& title, const std::function<void(QPrinter*)>& paint)
 {
+    if (headless())
+        return;
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog dialog(&printer);
     dialog.setWindowTitle(title);
