@@ -1,19 +1,32 @@
-#include <QApplication>
+#include <QStyleFactory>
 
-#include "core/dblayer.h"
+#include "core/application.h"
+#include "core/appprompts.h"
+#include "core/loginform.h"
+#include "core/programfolder.h"
+#include "core/startup.h"
 #include "platform/dberror.h"
 #include "platform/prompts.h"
+#include "platform/singleinstance.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("DezArod"));
+    Application app(argc, argv);
+    AppPrompts appPrompts;
+    setPrompts(&appPrompts);
+    // One style under every skin, so that a skin's style sheet looks the same on every desktop.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    // Held until the process ends.
+    SingleInstanceLock instanceLock(ProgramFolder());
+    if (!Main(instanceLock))
+        return 0;
+
     try {
-        OpenDatabase();
-        CloseDatabase();
+        auto* login = new LoginForm;
+        login->show();
     } catch (const DbError& e) {
-        MsgBox(e.message(), MsgButtons::Ok, QString(), MsgIcon::Critical);
-        return 1;
+        Application::reportFatal(e.message());
     }
-    return 0;
+    return app.exec();
 }

@@ -8,6 +8,7 @@ packages=(
     libsqlcipher-dev sqlcipher
     libcurl4-openssl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
+    libxcb1-dev
     fonts-noto-cjk xvfb x11-utils
     python3-aiosmtpd
     l3afpad galculator

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QThread>
+
+#include "platform/singleinstance.h"
+
+namespace {
+
+struct ProgramRun
+{
+    bool finished = false;
+    int exitCode = -1;
+    QString errors;
+};
+
+ProgramRun runProgram()
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(DEZAROD_BIN_DIR "/DezArod"), {});
+    ProgramRun run;
+    run.finished = process.waitForFinished(60000);
+    if (!run.finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    run.exitCode = process.exitCode();
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+// One test, so that the copies of this folder never run beside another test's.
+TEST(ProgramStart, SecondCopyInTheSameFolderIsRefusedWhileTheFirstRunsOn)
+{
+    const QString bin = QStringLiteral(DEZAROD_BIN_DIR);
+    const QString message = QString::fromUtf8("同一目录的程序只能运行一次！");
+    ASSERT_TRUE(QDir(bin).exists(QStringLiteral("Skin/skinh.she")));
+
+    // The first copy starts, takes the folder's lock and waits in its login window.
+    QProcess first;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    first.setProcessEnvironment(env);
+    first.start(QStringLiteral(DEZAROD_BIN_DIR "/DezArod"), {});
+    ASSERT_TRUE(first.waitForStarted());
+    // Watch for the lock file rather than trying the lock, which could win the race against it.
+    const QString lockFile = SingleInstanceLock::lockFilePath(bin);
+    bool taken = false;
+    for (int i = 0; i < 200 && !taken; ++i) {
+        taken = QFile::exists(lockFile);
+        if (!taken)
+            QThread::msleep(50);
+    }
+    ASSERT_TRUE(taken) << "the first copy never took the lock: "
+                       << QString::fromUtf8(first.readAllStandardError()).toStdString();
+    EXPECT_TRUE(QFile::exists(QDir(bin).filePath(QStringLiteral("DezArod.ini"))));
+
+    const ProgramRun second = runProgram();
+    ASSERT_TRUE(second.finished);
+    EXPECT_TRUE(second.errors.contains(message)) << second.errors.toStdString();
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    first.kill();
+    first.waitForFinished();
+    // A copy that died leaves no lock stuck: the next start may take it.
+    SingleInstanceLock next(bin);
+    EXPECT_TRUE(next.tryLock());
+}
