@@ -1,0 +1,272 @@
+#include "core/backup.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "core/dblayer.h"
+#include "core/session.h"
+#include "platform/database.h"
+#include "platform/dberror.h"
+#include "platform/prompts.h"
+
+namespace {
+
+const QString MessageTitle = QStringLiteral("压缩数据库");
+const QString LineBreak = QStringLiteral("\r\n");
+// How long to wait for a lock that another connection holds for a moment.
+constexpr int LockWaitMs = 500;
+
+// Another connection has the file open.
+struct InUse
+{
+};
+
+// A failed step: its error number and the reason.
+struct Failure
+{
+    int code;
+    QString text;
+};
+
+// The database opened so that no other connection can read or write it until close().
+class ExclusiveDatabase
+{
+public:
+    explicit ExclusiveDatabase(const QString& path)
+    {
+        m_db.open(path, DatabasePassword);
+        sqlite3_busy_timeout(m_db.handle(), LockWaitMs);
+        try {
+            // In this mode the first write transaction takes the file lock and keeps it.
+            m_db.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
+            m_db.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+            m_db.exec(QStringLiteral("COMMIT"));
+        } catch (const DbError& e) {
+            if ((e.code() & 0xff) == SQLITE_BUSY)
+                throw InUse{};
+            throw;
+        }
+        // Everything of the write-ahead log goes into the file, so that a byte copy is complete.
+        Statement checkpoint(m_db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        if (checkpoint.step() && checkpoint.value(0).toInt() != 0)
+            throw InUse{};
+    }
+
+    // A byte copy of the file, read through the engine's own file handle: opening and closing
+    // another handle on the file would drop the process's locks on it.
+    void copyTo(const QString& target)
+    {
+        sqlite3_file* file = nullptr;
+        if (sqlite3_file_control(m_db.handle(), "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK ||
+            !file || !file->pMethods)
+            throw Failure{SQLITE_ERROR, QStringLiteral("无法读取数据库文件")};
+        sqlite3_int64 size = 0;
+        int rc = file->pMethods->xFileSize(file, &size);
+        if (rc != SQLITE_OK)
+            throw Failure{rc, QString::fromUtf8(sqlite3_errstr(rc))};
+
+        // Written under a temporary name; an earlier backup of the day is replaced only by a complete copy.
+        QSaveFile out(target);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            throw Failure{int(out.error()), out.errorString()};
+        QByteArray buffer(1 << 20, Qt::Uninitialized);
+        for (sqlite3_int64 offset = 0; offset < size;) {
+            const int chunk = int(qMin<sqlite3_int64>(buffer.size(), size - offset));
+            rc = file->pMethods->xRead(file, buffer.data(), chunk, offset);
+            if (rc != SQLITE_OK)
+                throw Failure{rc, QString::fromUtf8(sqlite3_errstr(rc))};
+            // A write may take only part of the chunk; the rest is written, or fails with the cause.
+            for (qint64 done = 0; done < chunk;) {
+                const qint64 written = out.write(buffer.constData() + done, chunk - done);
+                if (written <= 0)
+                    throw Failure{int(out.error()), out.errorString()};
+                done += written;
+            }
+            offset += chunk;
+        }
+        if (!out.commit())
+            throw Failure{int(out.error()), out.errorString()};
+        QFile::setPermissions(target, QFile::permissions(m_db.path()));
+    }
+
+    // A new, compact encrypted file with the same contents and key.
+    void exportTo(const QString& target)
+    {
+        // ATTACH opens with the connection's flags, which do not create files; an empty file is
+        // an empty database.
+        QFile empty(target);
+        if (!empty.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            throw Failure{int(empty.error()), empty.errorString()};
+        empty.close();
+        m_db.exec(QStringLiteral("ATTACH DATABASE ? AS bak KEY ?"), {target, DatabasePassword});
+        m_db.scalar(QStringLiteral("SELECT sqlcipher_export('bak')"));
+        m_db.exec(QStringLiteral("DETACH DATABASE bak"));
+    }
+
+    void close() { m_db.close(); }
+
+private:
+    Database m_db;
+};
+
+enum class Outcome
+{
+    Done,
+    InUse,
+    Failed
+};
+
+struct Result
+{
+    Outcome outcome = Outcome::Failed;
+    bool backedUp = false; // this run's backup exists
+    int code = 0;
+    QString reason;
+};
+
+Result backupAndCompact(const QString& path, const QString& backupName, bool BackupOnly)
+{
+    Result result;
+    const QDir folder = QFileInfo(path).absoluteDir();
+    const QString bakFolder = folder.filePath(QStringLiteral("Bak"));
+    const QString compactName = QDir(bakFolder).filePath(QStringLiteral("Back.Vek"));
+    bool compacting = false;
+    try {
+        ExclusiveDatabase db(path);
+        if (!QFileInfo(bakFolder).isDir() && !folder.mkdir(QStringLiteral("Bak")))
+            throw Failure{int(QFileDevice::OpenError),
+                          QStringLiteral("无法创建文件夹：%1").arg(QDir::toNativeSeparators(bakFolder))};
+        db.copyTo(backupName);
+        result.backedUp = true;
+        if (!BackupOnly) {
+            // A leftover of an earlier run goes first.
+            if (QFileInfo::exists(compactName) && !QFile::remove(compactName))
+                throw Failure{int(QFileDevice::RemoveError),
+                              QStringLiteral("无法删除文件：%1").arg(QDir::toNativeSeparators(compactName))};
+            compacting = true;
+            db.exportTo(compactName);
+            QFile::setPermissions(compactName, QFile::permissions(path));
+            // One rename puts the new file in place: at every moment one complete database exists.
+            std::error_code error;
+            std::filesystem::rename(QFile::encodeName(compactName).toStdString(),
+                                    QFile::encodeName(path).toStdString(), error);
+            if (error)
+                throw Failure{error.value(), QString::fromLocal8Bit(error.message().c_str())};
+            compacting = false;
+        }
+        db.close();
+        result.outcome = Outcome::Done;
+        return result;
+    } catch (const InUse&) {
+        result.outcome = Outcome::InUse;
+    } catch (const Failure& f) {
+        result.code = f.code;
+        result.reason = f.text;
+    } catch (const DbError& e) {
+        result.code = e.code();
+        result.reason = e.message();
+    }
+    // The half-written compaction file is of no use (the exclusive connection is closed by now).
+    if (compacting)
+        QFile::remove(compactName);
+    return result;
+}
+
+} // namespace
+
+bool IsAdministrator()
+{
+    return CurUserID == 1 && CurUserName.toLower() == QLatin1String("admin");
+}
+
+bool BackupDatabase(const QString& path, bool BackupOnly)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    const QString bakFolder = QFileInfo(path).absoluteDir().filePath(QStringLiteral("Bak"));
+    const QString backupName = QDir(bakFolder).filePath(
+        QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".bak"));
+    const QString shownPath = QDir::toNativeSeparators(path);
+    const QString shownBackup = QDir::toNativeSeparators(backupName);
+
+    // The messages wait for the user: they come after the file is released.
+    const Result result = backupAndCompact(path, backupName, BackupOnly);
+    switch (result.outcome) {
+    case Outcome::Done:
+        if (BackupOnly) {
+            MsgBox(QStringLiteral("数据库文件：<") + shownPath + QStringLiteral(">") +
+                       QStringLiteral("已成功备份：") + LineBreak + QStringLiteral("备份文件名为：<") +
+                       shownBackup + QStringLiteral(">！"),
+                   MsgButtons::Ok, MessageTitle);
+        } else {
+            MsgBox(QStringLiteral("数据库文件：<") + shownPath + QStringLiteral(">") +
+                       QStringLiteral("已成功压缩，") + LineBreak +
+                       QStringLiteral("并备份原来文件，备份文件名为：<") + shownBackup +
+                       QStringLiteral(">！"),
+                   MsgButtons::Ok, MessageTitle);
+        }
+        return true;
+    case Outcome::InUse:
+        MsgBox(QStringLiteral("数据库文件：<") + shownPath + QStringLiteral(">") +
+                   QStringLiteral("正被其他用户或程序使用，无法处理。") + LineBreak +
+                   QStringLiteral("请确保在没有其他用户在使用软件的情况下再进行。"),
+               MsgButtons::Ok, MessageTitle);
+        return false;
+    case Outcome::Failed:
+        break;
+    }
+    if (!QFileInfo(path).isFile()) {
+        MsgBox(QStringLiteral("数据库文件：<") + shownPath + QStringLiteral(">") +
+                   QStringLiteral("未找到，处理失败！"),
+               MsgButtons::Ok, MessageTitle);
+    } else {
+        // Name the backup only when this run really made it.
+        const QString head = result.backedUp
+                                 ? QStringLiteral("压缩数据库失败，原数据库已备份为文件，文件名：<") +
+                                       shownBackup + QStringLiteral(">。 ")
+                                 : QStringLiteral("压缩数据库失败，原数据库未能备份。 ");
+        MsgBox(head + LineBreak + QStringLiteral("失败代码：") + QString::number(result.code) + LineBreak +
+                   QStringLiteral("失败原因：") + result.reason,
+               MsgButtons::Ok, MessageTitle);
+    }
+    return false;
+}
+
+void DatabaseMaintenance(bool BackupOnly, const std::function<void(bool)>& setInUse)
+{
+    if (!IsAdministrator()) {
+        MsgBox(QStringLiteral("此操作只能由admin账号进行。"));
+        return;
+    }
+    if (MsgBox(QStringLiteral("请确保在没有其他用户在使用软件的情况进行。您是否继续？"), MsgButtons::OkCancel,
+               QStringLiteral("重要提醒")) != MsgResult::Ok)
+        return;
+
+    // The main window is back in use however the work ends.
+    struct OutOfUse
+    {
+        const std::function<void(bool)>& set;
+        explicit OutOfUse(const std::function<void(bool)>& s) : set(s)
+        {
+            if (set)
+                set(false);
+        }
+        ~OutOfUse()
+        {
+            if (set)
+                set(true);
+        }
+    } outOfUse(setInUse);
+
+    CloseDatabase();
+    BackupDatabase(DatabasePath(), BackupOnly);
+    OpenDatabase();
+}
