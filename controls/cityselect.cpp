@@ -7,11 +7,12 @@
 #include <QSignalBlocker>
 
 #include "platform/propertybag.h"
+#include "platform/twips.h"
 
 namespace {
 
 // 60 twips: the gaps between the parts and the labels' drop below the lists' tops.
-constexpr int Gap = 60 / 15;
+constexpr int Gap = TwipsToPixels(60);
 
 void fillCombo(QComboBox* combo, const QList<AreaEntry>& areas)
 {
@@ -231,7 +232,7 @@ void CitySelect::applyFont()
     // The parts inherit the control's font; only the labels' sizes and the lists' widths follow.
     for (QLabel* label : {Label1, Label2, Label3})
         label->adjustSize();
-    const int width = qRound(FontSize() * 150) / 15;
+    const int width = TwipsToPixels(qRound(FontSize() * 150));
     for (QComboBox* combo : {Combo1, Combo2, Combo3})
         combo->resize(width, combo->sizeHint().height());
 }

@@ -12,14 +12,14 @@
 #include "controls/solarterms.h"
 #include "controls/vbinput.h"
 #include "platform/propertybag.h"
+#include "platform/twips.h"
 
 namespace {
 
-constexpr int twipsPerPixel = 15;
 
 constexpr int px(int twips)
 {
-    return twips / twipsPerPixel;
+    return TwipsToPixels(twips);
 }
 
 // The face and its parts in twips.
@@ -495,7 +495,7 @@ void FoxDate::cellMouseMove(int cell, QMouseEvent* event)
         return;
     placeFrame(m_shape1, cell);
     MoveDay = m_grid.cells[cell].date.day();
-    const QPointF at = event->position() * twipsPerPixel;
+    const QPointF at = event->position() * TwipsPerPixel;
     Q_EMIT MouseMove(VbButton(event->buttons()), VbShift(event->modifiers()), float(at.x()), float(at.y()));
 }
 
@@ -505,7 +505,7 @@ void FoxDate::faceMouseMove(QMouseEvent* event)
         m_shape1->hide();
         MoveDay = -1;
     }
-    const QPointF at = event->position() * twipsPerPixel;
+    const QPointF at = event->position() * TwipsPerPixel;
     Q_EMIT CurMonthDayOut(VbButton(event->buttons()), VbShift(event->modifiers()), float(at.x()),
                           float(at.y()));
 }

@@ -11,10 +11,10 @@
 #include "controls/vbinput.h"
 #include "platform/ansicodepage.h"
 #include "platform/propertybag.h"
+#include "platform/twips.h"
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 // The field sits 60 twips inside the frame on every side.
 constexpr int FieldMargin = 60;
 constexpr int MinimumWidth = 180;

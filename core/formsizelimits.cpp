@@ -61,11 +61,6 @@ QSize FormSizeLimits::maximumSize() const
                  FormMaxHeight > FormMinHeight + 100 ? FormMaxHeight : QWIDGETSIZE_MAX);
 }
 
-int TwipsToPixels(int twips)
-{
-    return twips / 15;
-}
-
 FormSizeLimits FormSizeLimitsFromTwips(int MinWidth, int MinHeight, int MaxWidth, int MaxHeight)
 {
     return {TwipsToPixels(MinWidth), TwipsToPixels(MinHeight), TwipsToPixels(MaxWidth),

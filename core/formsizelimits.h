@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/twips.h"
+
 #include <QSize>
 
 class QWidget;
@@ -17,9 +19,6 @@ struct FormSizeLimits
     QSize minimumSize() const;
     QSize maximumSize() const;
 };
-
-// Twips to pixels at a fixed 15 twips per pixel, the fraction dropped.
-int TwipsToPixels(int twips);
 
 // The four limits of a window given in twips.
 FormSizeLimits FormSizeLimitsFromTwips(int MinWidth, int MinHeight, int MaxWidth, int MaxHeight);

@@ -8,12 +8,13 @@
 #include "controls/vsnetbut.h"
 #include "core/appprompts.h"
 #include "core/skincolors.h"
+#include "platform/twips.h"
 
 namespace {
 
 // Pixels; the window is as wide as the text box plus its margins.
 constexpr int Margin = 15;
-constexpr int BoxWidth = 4800 / 15;
+constexpr int BoxWidth = TwipsToPixels(4800);
 constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 26;
 constexpr int Spacing = 10;
