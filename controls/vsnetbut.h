@@ -7,8 +7,11 @@
 #include <QWidget>
 
 #include "controls/olecolor.h"
+#include "controls/vsnetbutlayout.h"
 
 class PropertyBag;
+class QPainter;
+class QShortcut;
 
 // The program's own button: a picture area and a caption area in several looks, also serving as
 // toolbar separator and as split button with a drop-down part. It works in pixels.
@@ -171,6 +174,18 @@ public:
     void setCaptionAreaLayout(int value);
     // Paints the current look again.
     void Refresh();
+    // A vertical or horizontal two-colour gradient over (LeftX, TopY)-(RightX, BottomY), right and
+    // bottom just outside, framed in clrBorder when asked and clrBorder is not -1.
+    void FillGradient(QPainter* hDC, int LeftX, int TopY, int RightX, int BottomY, OleColor clrFirst,
+                      OleColor clrSecond, bool bVertical = false, bool bDrawBorder = false,
+                      OleColor clrBorder = -1);
+
+    // The host's default button answers Enter, its cancel button Escape, as if their access key
+    // was pressed. Neither is saved with the button: they belong to the host.
+    bool Default() const { return m_default; }
+    void setDefault(bool value);
+    bool Cancel() const { return m_cancel; }
+    void setCancel(bool value);
 
     // The character that clicks the button with Alt, taken from the caption's "&"; null when none.
     QChar accessKey() const { return m_accessKey; }
@@ -214,19 +229,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // What the layout computes; kept until the next layout.
-    struct Layout
-    {
-        QRect button;
-        bool fits = false;
-        bool pictureShown = false;
-        bool captionShown = false;
-        bool separator = false;
-        bool mainSeparator = false;
-        bool dropDown = false;
-        bool style4 = false;
-        int dropDownLeft = 0;
-    };
+    using Layout = VsNetButLayout;
 
     // vsnetbutlayout.cpp
     void CalcButtonLayout();
@@ -235,9 +238,22 @@ private:
     void DrawButtonOver(bool force);
     void DrawButtonDown(bool force);
     void repaintCurrentState(bool force);
+    void paintLook(QPainter& painter, int look);
+    void DrawButtonPicture(QPainter& painter, const QPixmap& picture, int x, int y, bool silhouette);
+    void DrawDropDownArrow(QPainter& painter, const QColor& color);
+    void DrawChevronGlyph(QPainter& painter, const QColor& color);
+    void drawFocusRect(QPainter& painter, const PixelRect& r);
+    static QColor ResolveColor(OleColor color);
     // vsnetbutinput.cpp
+    void mouseDownHandler(int button, int shift, float x, float y);
+    void mouseMoveHandler(int button, int shift, float x, float y);
+    void mouseUpHandler(int button, int shift, float x, float y);
     void clickHandler();
     void overTimerTick();
+    void accessKeyPress(int keyAscii);
+    void flashStep();
+    void finishAccessKey();
+    void syncShortcuts();
 
     void changed(const QString& name);
     void relayout();
@@ -315,6 +331,16 @@ private:
     bool m_hover = false;
     bool m_focus = false;
     bool m_dropDownClicked = false;
+    // The release that ends a double click is no click of its own.
+    bool m_doubleClickRelease = false;
+    // 0 when no access-key flash runs, else the step reached.
+    int m_flashStep = 0;
+    bool m_default = false;
+    bool m_cancel = false;
+    QShortcut* m_accessShortcut = nullptr;
+    QShortcut* m_returnShortcut = nullptr;
+    QShortcut* m_enterShortcut = nullptr;
+    QShortcut* m_escapeShortcut = nullptr;
     QTimer m_overTimer;
     Layout m_layout;
 };
