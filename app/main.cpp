@@ -2,7 +2,7 @@
 
 #include "core/application.h"
 #include "core/appprompts.h"
-#include "core/loginform.h"
+#include "core/mainform.h"
 #include "core/programfolder.h"
 #include "core/startup.h"
 #include "platform/dberror.h"
@@ -23,8 +23,8 @@ int main(int argc, char* argv[])
         return 0;
 
     try {
-        auto* login = new LoginForm;
-        login->show();
+        // The login opens the main window; the main window's change of user opens a new login.
+        ShowLoginForm();
     } catch (const DbError& e) {
         Application::reportFatal(e.message());
     }

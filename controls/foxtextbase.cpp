@@ -37,6 +37,15 @@ FoxTextBase::FoxTextBase(QWidget* parent) : QWidget(parent)
     connect(&m_poll, &QTimer::timeout, this, &FoxTextBase::pollTick);
 }
 
+FoxTextBase::~FoxTextBase()
+{
+    // A focused field would otherwise report its loss of focus from the base destructor, to a box
+    // that no longer exists; let it go now, with the box's handlers already switched off.
+    m_closing = true;
+    if (m_field && m_field->hasFocus())
+        m_field->clearFocus();
+}
+
 void FoxTextBase::attachField(QWidget* field)
 {
     m_field = field;
@@ -386,6 +395,8 @@ void FoxTextBase::fieldGotFocus()
 
 void FoxTextBase::fieldLostFocus()
 {
+    if (m_closing)
+        return;
     m_hasFocus = false;
     setFieldBack(m_mouseOutColor);
     // The poll stays idle: the pointer is looked for again at the next move over the field.

@@ -99,6 +99,7 @@ Q_SIGNALS:
 
 protected:
     explicit FoxTextBase(QWidget* parent);
+    ~FoxTextBase() override;
 
     // Called once by the derived box with its edit field.
     void attachField(QWidget* field);
@@ -162,6 +163,7 @@ private:
     QFont ambientFont() const;
 
     QWidget* m_field = nullptr;
+    bool m_closing = false;
     QTimer m_poll;
     int m_pollInterval = 0;
     bool m_hasFocus = false;

@@ -1,0 +1,150 @@
+#include "clients/classmanageform.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "clients/classtable.h"
+#include "controls/foxtext.h"
+#include "core/dblayer.h"
+#include "platform/prompts.h"
+#include "platform/twips.h"
+
+namespace {
+
+constexpr int Margin = 12;
+constexpr int ListWidth = 200;
+constexpr int ListHeight = 260;
+constexpr int SideLeft = Margin + ListWidth + Margin;
+constexpr int SideWidth = 160;
+constexpr int ButtonWidth = 90;
+constexpr int ButtonHeight = 28;
+
+void setItemData(QListWidgetItem* item, qint32 id)
+{
+    item->setData(Qt::UserRole, id);
+}
+
+} // namespace
+
+ClassManageForm::ClassManageForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("ClassManageForm"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    // The text box comes first in the focus chain, so that showing the window selects no value.
+    FoxText1 = new FoxText(this);
+    FoxText1->setObjectName(QStringLiteral("FoxText1"));
+    FoxText1->setOnlyNumber(false);
+    FoxText1->setMaxLength(ClassTable::MaxNameLength);
+    FoxText1->setText(QString());
+    FoxText1->moveTwips(SideLeft * TwipsPerPixel, Margin * TwipsPerPixel, SideWidth * TwipsPerPixel,
+                        FoxText1->Height());
+
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(Margin, Margin, ListWidth, ListHeight);
+
+    const auto button = [this](const QString& name, const QString& caption, int top) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setGeometry(SideLeft, top, ButtonWidth, ButtonHeight);
+        return b;
+    };
+    const int firstTop = Margin + FoxText1->height() + Margin;
+    Command2 = button(QStringLiteral("Command2"), QStringLiteral("新 增"), firstTop);
+    Command3 = button(QStringLiteral("Command3"), QStringLiteral("修 改"), firstTop + 40);
+    Command1.push_back(button(QStringLiteral("Command1_0"), QStringLiteral("上 移"), firstTop + 96));
+    Command1.push_back(button(QStringLiteral("Command1_1"), QStringLiteral("下 移"), firstTop + 136));
+    Command3->setEnabled(false);
+    Command1[0]->setEnabled(false);
+    Command1[1]->setEnabled(false);
+    setFixedSize(SideLeft + SideWidth + Margin, Margin + ListHeight + Margin);
+
+    connect(List1, &QListWidget::currentRowChanged, this, &ClassManageForm::List1_Click);
+    connect(Command2, &QPushButton::clicked, this, &ClassManageForm::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &ClassManageForm::Command3_Click);
+    connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
+    connect(Command1[1], &QPushButton::clicked, this, [this] { Command1_Click(1); });
+}
+
+QString ClassManageForm::Caption() const
+{
+    return windowTitle();
+}
+
+void ClassManageForm::setCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+    if (!m_loaded)
+        Form_Load();
+}
+
+void ClassManageForm::Form_Load()
+{
+    m_loaded = true;
+    const QList<ClassItem> items = ClassTable(tabName).loadAndRenumber();
+    const QSignalBlocker blocker(List1);
+    for (const ClassItem& value : items)
+        setItemData(new QListWidgetItem(value.name, List1), value.id);
+    List1->setCurrentRow(-1);
+}
+
+void ClassManageForm::List1_Click()
+{
+    const int index = List1->currentRow();
+    Command3->setEnabled(index >= 0);
+    Command1[0]->setEnabled(index >= 1);
+    Command1[1]->setEnabled(index >= 0 && index < List1->count() - 1);
+    if (index >= 0)
+        FoxText1->setText(List1->item(index)->text());
+}
+
+void ClassManageForm::Command2_Click()
+{
+    const QString name = QStringLiteral("新增") + Caption();
+    const qint32 id = ClassTable(tabName).add(name);
+    setItemData(new QListWidgetItem(name, List1), id);
+    List1->setCurrentRow(List1->count() - 1);
+}
+
+void ClassManageForm::Command3_Click()
+{
+    const int index = List1->currentRow();
+    if (index < 0)
+        return;
+    const QString text = TrimText(FoxText1->Text());
+    FoxText1->setText(text);
+    const QString refusal = ClassTable::nameRefusal(tabName, Caption(), text);
+    if (!refusal.isEmpty()) {
+        MsgBox(refusal);
+        return;
+    }
+    ClassTable(tabName).rename(ItemData(List1, index), text);
+    List1->item(index)->setText(text);
+}
+
+void ClassManageForm::Command1_Click(int Index)
+{
+    const int selected = List1->currentRow();
+    const int target = Index == 0 ? selected - 1 : selected + 1;
+    if (selected < 0 || target < 0 || target >= List1->count())
+        return;
+    QListWidgetItem* from = List1->item(selected);
+    QListWidgetItem* to = List1->item(target);
+    const QString text = from->text();
+    const qint32 id = ItemData(List1, selected);
+    from->setText(to->text());
+    setItemData(from, ItemData(List1, target));
+    to->setText(text);
+    setItemData(to, id);
+    List1->setCurrentRow(target);
+    SaveOrder();
+}
+
+void ClassManageForm::SaveOrder()
+{
+    QList<qint32> ids;
+    for (int k = 0; k < List1->count(); ++k)
+        ids.append(ItemData(List1, k));
+    ClassTable(tabName).saveOrder(ids);
+}
