@@ -8,6 +8,7 @@
 
 #include "platform/propertybag.h"
 #include "platform/twips.h"
+#include "controls/ambient.h"
 
 namespace {
 
@@ -224,7 +225,7 @@ void CitySelect::changed(const QString& name)
 
 QFont CitySelect::ambientFont() const
 {
-    return parentWidget() ? parentWidget()->font() : QApplication::font();
+    return AmbientFont(this);
 }
 
 void CitySelect::applyFont()

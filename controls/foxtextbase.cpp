@@ -12,6 +12,7 @@
 #include "platform/ansicodepage.h"
 #include "platform/propertybag.h"
 #include "platform/twips.h"
+#include "controls/ambient.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ void FoxTextBase::attachField(QWidget* field)
 
 QFont FoxTextBase::ambientFont() const
 {
-    return parentWidget() ? parentWidget()->font() : QApplication::font();
+    return AmbientFont(this);
 }
 
 void FoxTextBase::changed(const QString& name)

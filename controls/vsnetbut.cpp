@@ -10,6 +10,7 @@
 #include "platform/prompts.h"
 #include "platform/propertybag.h"
 #include "platform/propertyerror.h"
+#include "controls/ambient.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ VsNetBut::VsNetBut(QWidget* parent) : QWidget(parent)
 
 QFont VsNetBut::ambientFont() const
 {
-    return parentWidget() ? parentWidget()->font() : QApplication::font();
+    return AmbientFont(this);
 }
 
 void VsNetBut::changed(const QString& name)

@@ -54,7 +54,7 @@ TEST(ProgramStart, SecondCopyInTheSameFolderIsRefusedWhileTheFirstRunsOn)
     // Watch for the lock file rather than trying the lock, which could win the race against it.
     const QString lockFile = SingleInstanceLock::lockFilePath(bin);
     bool taken = false;
-    for (int i = 0; i < 200 && !taken; ++i) {
+    for (int i = 0; i < 600 && !taken; ++i) {
         taken = QFile::exists(lockFile);
         if (!taken)
             QThread::msleep(50);
@@ -66,7 +66,7 @@ TEST(ProgramStart, SecondCopyInTheSameFolderIsRefusedWhileTheFirstRunsOn)
     const ProgramRun second = runProgram();
     ASSERT_TRUE(second.finished);
     EXPECT_TRUE(second.errors.contains(message)) << second.errors.toStdString();
-    EXPECT_EQ(first.state(), QProcess::Running);
+    EXPECT_EQ(first.state(), QProcess::Running) << QString::fromUtf8(first.readAllStandardError()).toStdString();
 
     first.kill();
     first.waitForFinished();
