@@ -48,6 +48,8 @@ ClassManageForm::ClassManageForm(QWidget* parent) : QDialog(parent)
         auto* b = new QPushButton(caption, this);
         b->setObjectName(name);
         b->setGeometry(SideLeft, top, ButtonWidth, ButtonHeight);
+        // No button answers Enter: Enter in the name box must not add a value.
+        b->setAutoDefault(false);
         return b;
     };
     const int firstTop = Margin + FoxText1->height() + Margin;
@@ -86,7 +88,8 @@ void ClassManageForm::Form_Load()
     const QSignalBlocker blocker(List1);
     for (const ClassItem& value : items)
         setItemData(new QListWidgetItem(value.name, List1), value.id);
-    List1->setCurrentRow(-1);
+    // Set through the view, so that tabbing into the list does not pick its first value.
+    List1->setCurrentIndex(QModelIndex());
 }
 
 void ClassManageForm::List1_Click()

@@ -227,3 +227,28 @@ TEST_F(ClassManageFormTest, ClassificationNamesRefuseTheSeparator)
     EXPECT_EQ(storedNames(QStringLiteral("ClientSixClass")).mid(0, 2),
               (QStringList{QStringLiteral("客户来源"), QStringLiteral("客户种类")}));
 }
+
+TEST_F(ClassManageFormTest, EnterInTheNameBoxPressesNoButton)
+{
+    open(QStringLiteral("ProductUnit"), QStringLiteral("计量单位管理"));
+    select(1);
+    type(QStringLiteral("只"));
+    QTest::keyClick(m_form->FoxText1->edit(), Qt::Key_Return);
+    QTest::keyClick(m_form->FoxText1->edit(), Qt::Key_Enter);
+
+    EXPECT_TRUE(m_form->isVisible());
+    EXPECT_EQ(listTexts(), Units);
+    EXPECT_EQ(storedNames(QStringLiteral("ProductUnit")), Units);
+}
+
+TEST_F(ClassManageFormTest, TabbingIntoTheListSelectsNothing)
+{
+    open(QStringLiteral("ProductUnit"), QStringLiteral("计量单位管理"));
+    m_form->List1->setFocus(Qt::TabFocusReason);
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(m_form->List1, &focusIn);
+
+    EXPECT_EQ(m_form->List1->currentRow(), -1);
+    EXPECT_FALSE(canRename());
+    EXPECT_EQ(m_form->FoxText1->Text(), QString());
+}
