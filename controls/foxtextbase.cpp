@@ -34,6 +34,9 @@ float toTwips(qreal pixels)
 
 FoxTextBase::FoxTextBase(QWidget* parent) : QWidget(parent)
 {
+    // The hover poll, found by its name like the field "Text1".
+    m_poll.setParent(this);
+    m_poll.setObjectName(QStringLiteral("Timer1"));
     m_poll.setTimerType(Qt::PreciseTimer);
     connect(&m_poll, &QTimer::timeout, this, &FoxTextBase::pollTick);
 }

@@ -46,6 +46,9 @@ VsNetBut::VsNetBut(QWidget* parent) : QWidget(parent)
     m_foreColor = DefaultForeColor();
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    // The mouse-exit poll, found by its name like the control's other parts.
+    m_overTimer.setParent(this);
+    m_overTimer.setObjectName(QStringLiteral("OverTimer"));
     m_overTimer.setInterval(5);
     m_overTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_overTimer, &QTimer::timeout, this, &VsNetBut::overTimerTick);

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "controls/foxtext.h"
 #include "controls/foxtextmu.h"
@@ -138,6 +139,9 @@ TEST(FoxText, NewBoxHasTheDesignDefaults)
     EXPECT_EQ(box.Text1()->objectName(), QStringLiteral("Text1"));
     EXPECT_FALSE(box.HasFocus());
     EXPECT_EQ(box.hoverPollInterval(), 0);
+    const auto* poll = box.findChild<QTimer*>(QStringLiteral("Timer1"));
+    ASSERT_NE(poll, nullptr);
+    EXPECT_FALSE(poll->isActive());
 
     FoxTextMu multi;
     EXPECT_EQ(multi.Text(), QString());

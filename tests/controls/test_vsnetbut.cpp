@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "controls/olecolor.h"
 #include "controls/vsnetbut.h"
@@ -96,6 +97,11 @@ TEST(VsNetBut, NewInstanceHasTheDefaults)
     EXPECT_EQ(button.PicAreaFixWidth(), 26.0);
     EXPECT_EQ(button.paintState(), 0);
     EXPECT_TRUE(button.layoutFits());
+    // The mouse-exit poll exists from the start, idle, with its 5 ms interval.
+    const auto* overTimer = button.findChild<QTimer*>(QStringLiteral("OverTimer"));
+    ASSERT_NE(overTimer, nullptr);
+    EXPECT_EQ(overTimer->interval(), 5);
+    EXPECT_FALSE(overTimer->isActive());
 
     PropertyBag bag;
     button.writeProperties(bag);
