@@ -6,12 +6,24 @@
 #include <QWidget>
 
 #include "controls/foxdate.h"
+#include "controls/foxtextbase.h"
 
 namespace {
 
-const char* textProperty(const QWidget* field)
+// The windows' date fields are FoxText boxes, whose Text is no Qt property.
+QString fieldText(const QWidget* field)
 {
-    return field->property("Text").isValid() ? "Text" : "text";
+    if (const auto* box = qobject_cast<const FoxTextBase*>(field))
+        return box->Text();
+    return field->property(field->property("Text").isValid() ? "Text" : "text").toString();
+}
+
+void setFieldText(QWidget* field, const QString& text)
+{
+    if (auto* box = qobject_cast<FoxTextBase*>(field))
+        box->setText(text);
+    else
+        field->setProperty(field->property("Text").isValid() ? "Text" : "text", text);
 }
 
 bool within(const QWidget* container, const QWidget* widget)
@@ -94,7 +106,7 @@ void DateField::open(int index)
     QWidget* widget = field(index);
     if (!widget || !m_calendar)
         return;
-    const QDate date = readDate(widget->property(textProperty(widget)).toString(), QDate::currentDate());
+    const QDate date = readDate(fieldText(widget), QDate::currentDate());
     if (!date.isValid()) {
         m_calendar->hide();
         Q_EMIT unreadable(index);
@@ -118,7 +130,7 @@ void DateField::onCalendarClick()
     QWidget* widget = field(m_current);
     if (!widget || !m_calendar->isVisible())
         return;
-    widget->setProperty(textProperty(widget), m_calendar->SelDate().toString(m_fields.at(m_current).format));
+    setFieldText(widget, m_calendar->SelDate().toString(m_fields.at(m_current).format));
     m_calendar->hide();
     Q_EMIT picked(m_current);
 }

@@ -14,7 +14,7 @@ class QWidget;
 // shows it; a picked day is written into the field and hides the calendar; the field losing the
 // focus to anything but the calendar hides it too. One calendar serves any number of fields.
 //
-// A field is any widget with a text property ("Text" or "text", as QLineEdit has).
+// A field is a FoxText box or any widget with a text property ("Text" or "text", as QLineEdit has).
 class DateField : public QObject
 {
     Q_OBJECT

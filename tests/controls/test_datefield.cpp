@@ -12,6 +12,7 @@
 #include "controls/datefield.h"
 #include "controls/foxdate.h"
 #include "controls/foxdategrid.h"
+#include "controls/foxtext.h"
 
 TEST(DateFieldText, ReadsTheDateFormsTheWindowsWrite)
 {
@@ -145,4 +146,29 @@ TEST_F(DateFieldTest, BirthdayBefore1901OpensOnTheFirstMonthWithoutSelection)
     EXPECT_FALSE(m_calendar->Shape3()->isVisible());
     QTest::mouseClick(dayLabel(9), Qt::LeftButton);
     EXPECT_EQ(m_birthday->text(), QStringLiteral("1901-01-09"));
+}
+
+// The windows' date fields are locked FoxText boxes.
+TEST_F(DateFieldTest, FoxTextFieldIsReadAndWritten)
+{
+    auto* box = new FoxText(m_window.get());
+    box->setGeometry(200, 370, 120, 24);
+    box->setLocked(true);
+    box->setText(QStringLiteral("1975-06-15"));
+    box->show();
+    EXPECT_EQ(m_fields->addField(box), 2);
+
+    QTest::mouseClick(box->Text1(), Qt::LeftButton);
+    ASSERT_TRUE(m_calendar->isVisible());
+    EXPECT_EQ(m_calendar->SelDate(), QDate(1975, 6, 15));
+    QTest::mouseClick(dayLabel(3), Qt::LeftButton);
+    EXPECT_EQ(box->Text(), QStringLiteral("1975-06-03"));
+    EXPECT_FALSE(m_calendar->isVisible());
+
+    box->setText(QString());
+    QTest::mouseClick(box->Text1(), Qt::LeftButton);
+    ASSERT_TRUE(m_calendar->isVisible());
+    EXPECT_EQ(m_calendar->SelDate(), QDate::currentDate());
+    m_other->setFocus();
+    EXPECT_FALSE(m_calendar->isVisible());
 }
