@@ -3,18 +3,9 @@
 #include <QVariant>
 
 #include "core/dblayer.h"
+#include "platform/database.h"
 #include "platform/recordset.h"
 #include "platform/transaction.h"
-
-namespace {
-
-// Table and column names come from the database (ClientSixClass); quote them all the same.
-QString quoted(QString name)
-{
-    return QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
-}
-
-} // namespace
 
 const QString ClassTable::SixClassTable = QStringLiteral("ClientSixClass");
 
@@ -22,12 +13,12 @@ ClassTable::ClassTable(const QString& tabName) : m_tabName(tabName) {}
 
 QString ClassTable::quotedTable() const
 {
-    return quoted(m_tabName);
+    return QuoteIdentifier(m_tabName);
 }
 
 QString ClassTable::orderedSelect() const
 {
-    return QStringLiteral("select * from %1 order by %2, rowid").arg(quotedTable(), quoted(orderColumn()));
+    return QStringLiteral("select * from %1 order by %2, rowid").arg(quotedTable(), QuoteIdentifier(orderColumn()));
 }
 
 QList<ClassItem> ClassTable::loadAndRenumber()
@@ -66,7 +57,7 @@ qint32 ClassTable::add(const QString& name)
 void ClassTable::rename(qint32 id, const QString& name)
 {
     Recordset rs;
-    rs.Open(QStringLiteral("select * from %1 where %2=?").arg(quotedTable(), quoted(idColumn())), Conn, {id});
+    rs.Open(QStringLiteral("select * from %1 where %2=?").arg(quotedTable(), QuoteIdentifier(idColumn())), Conn, {id});
     if (!rs.Eof()) {
         rs.SetValue(nameColumn(), name);
         rs.Update();

@@ -61,8 +61,8 @@ void CloseRecordset(short slot)
 qint32 NewRandomId(const QString& tableName, const QString& fieldName)
 {
     // Table and field names come from the program, never from the user; quote them all the same.
-    const auto quote = [](QString n) { return QLatin1Char('"') + n.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"'); };
-    const QString sql = QStringLiteral("select 1 from %1 where %2 = ? limit 1").arg(quote(tableName), quote(fieldName));
+    const QString sql = QStringLiteral("select 1 from %1 where %2 = ? limit 1")
+                            .arg(QuoteIdentifier(tableName), QuoteIdentifier(fieldName));
     Statement st(Conn, sql);
     for (;;) {
         const qint32 id = static_cast<qint32>(QRandomGenerator::global()->bounded(1, 99999999));

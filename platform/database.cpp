@@ -200,6 +200,13 @@ QVariant Statement::value(int i) const
     return columnValue(m_stmt, i);
 }
 
+QString QuoteIdentifier(const QString& name)
+{
+    QString n = name;
+    n.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + n + QLatin1Char('"');
+}
+
 void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value)
 {
     if (value.isNull() || !value.isValid()) {

@@ -74,6 +74,9 @@ private:
     QString m_sql;
 };
 
+// A table or column name as a quoted SQL identifier (names are pasted, values never are).
+QString QuoteIdentifier(const QString& name);
+
 // Binds one value the way every table expects it: Booleans as -1/0, dates as ISO text.
 void bindValue(sqlite3_stmt* stmt, int index, const QVariant& value);
 QVariant columnValue(sqlite3_stmt* stmt, int i);

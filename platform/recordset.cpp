@@ -9,13 +9,6 @@
 
 namespace {
 
-QString quoteIdentifier(const QString& name)
-{
-    QString n = name;
-    n.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + n + QLatin1Char('"');
-}
-
 // Rows of grouped or combined queries are not rows of one table and cannot be written back.
 bool readsRowsOfOneTable(const QString& sql)
 {
@@ -102,7 +95,7 @@ void Recordset::Open(const QString& sql, Database& db, const QVariantList& param
                                                QRegularExpression::CaseInsensitiveOption);
         const QRegularExpressionMatch m = select.match(sql);
         if (m.hasMatch()) {
-            const QString withRowid = sql.left(m.capturedEnd()) + quoteIdentifier(table) +
+            const QString withRowid = sql.left(m.capturedEnd()) + QuoteIdentifier(table) +
                                       QStringLiteral(".rowid, ") + sql.mid(m.capturedEnd());
             const QByteArray utf8 = withRowid.toUtf8();
             if (sqlite3_prepare_v2(db.handle(), utf8.constData(), utf8.size(), &rewritten.stmt, nullptr) ==
@@ -392,10 +385,10 @@ void Recordset::Update()
     QStringList columns;
     QVariantList values;
     for (auto it = m_pending.constBegin(); it != m_pending.constEnd(); ++it) {
-        columns << quoteIdentifier(m_origins.at(it.key()));
+        columns << QuoteIdentifier(m_origins.at(it.key()));
         values << it.value();
     }
-    const QString table = quoteIdentifier(m_table);
+    const QString table = QuoteIdentifier(m_table);
     if (m_edit == EditMode::Add) {
         QString sql;
         if (columns.isEmpty()) {
@@ -438,10 +431,10 @@ void Recordset::rereadRow(qsizetype row, qint64 rowid)
 {
     QStringList select;
     for (const QString& origin : m_origins)
-        select << (origin.isEmpty() ? QStringLiteral("null") : quoteIdentifier(origin));
+        select << (origin.isEmpty() ? QStringLiteral("null") : QuoteIdentifier(origin));
     Statement st(*m_db,
                  QStringLiteral("select %1 from %2 where rowid = ?")
-                     .arg(select.join(QStringLiteral(", ")), quoteIdentifier(m_table)));
+                     .arg(select.join(QStringLiteral(", ")), QuoteIdentifier(m_table)));
     st.bind({rowid});
     if (!st.step())
         throw DbError(QStringLiteral("当前记录已被其他用户删除。\nSQL：%1").arg(m_source));
