@@ -1,8 +1,6 @@
 #include "affairs/affairaddform.h"
 
-#include <QPushButton>
-
-#include "controls/foxtext.h"
+#include "affairs/clientpickcontrols.h"
 
 AffairAddForm::AffairAddForm(QWidget* parent) : QDialog(parent)
 {
@@ -12,14 +10,8 @@ AffairAddForm::AffairAddForm(QWidget* parent) : QDialog(parent)
     resize(480, 360);
 
     // The client's controls exist for the callers; the dialog's layout places them.
-    FoxText1 = new FoxText(this);
-    FoxText1->setObjectName(QStringLiteral("FoxText1"));
-    FoxText1->setOnlyNumber(false);
-    FoxText1->hide();
-    Command1 = new QPushButton(QStringLiteral("选择"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->hide();
-    Command2 = new QPushButton(QStringLiteral("取消"), this);
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->hide();
+    const ClientPickControls client = CreateClientPickControls(this);
+    FoxText1 = client.name;
+    Command1 = client.choose;
+    Command2 = client.clear;
 }
