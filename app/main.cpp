@@ -1,8 +1,8 @@
 #include <QStyleFactory>
 
 #include "core/application.h"
-#include "core/appprompts.h"
-#include "core/mainform.h"
+#include "app/appprompts.h"
+#include "app/mainform.h"
 #include "core/programfolder.h"
 #include "core/startup.h"
 #include "platform/dberror.h"

@@ -11,6 +11,16 @@ enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgResult { Ok, Cancel, Yes, No, Retry };
 
+// How the input box's text box takes input: digits only, one decimal point as well, a masking
+// character, the whole text selected on focus.
+struct InputOptions
+{
+    bool onlyNumber = false;
+    bool userDot = false;
+    QString passwordChar;
+    bool selAll = false;
+};
+
 // Every question the program puts to its user goes through here, so that tests can answer them.
 class Prompts
 {
@@ -21,6 +31,12 @@ public:
     virtual MsgResult message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) = 0;
     // The input box: the typed text, or "" when cancelled.
     virtual QString inputText(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+    // The same with the options of the box's text box; services without them ask plainly.
+    virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                             const InputOptions& options)
+    {
+        return inputText(prompt, title, defaultText);
+    }
     // A file to open: its path, or "" when cancelled.
     virtual QString chooseFile(const QString& title, const QString& filter) = 0;
     // Opens a web address with the desktop; false when nothing could open it.

@@ -24,6 +24,7 @@ public:
         MsgIcon icon = MsgIcon::None;
         QString defaultText;
         QStringList arguments;
+        InputOptions inputOptions; // of an input box
     };
 
     void answerMessage(MsgResult answer) { m_messages.push_back(answer); }
@@ -41,7 +42,7 @@ public:
 
     const QList<Record>& records() const { return m_records; }
     QStringList messageTexts() const;
-    Record last() const { return m_records.isEmpty() ? Record{Kind::Message, {}, {}, MsgButtons::Ok, MsgIcon::None, {}, {}} : m_records.last(); }
+    Record last() const { return m_records.isEmpty() ? Record{Kind::Message, {}, {}, MsgButtons::Ok, MsgIcon::None, {}, {}, {}} : m_records.last(); }
     int pendingAnswers() const { return int(m_messages.size() + m_inputs.size() + m_files.size()); }
     void clear();
 
@@ -49,6 +50,8 @@ public:
 
     MsgResult message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
     QString inputText(const QString& prompt, const QString& title, const QString& defaultText) override;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                     const InputOptions& options) override;
     QString chooseFile(const QString& title, const QString& filter) override;
     bool openLink(const QString& url) override;
     qint64 startProgram(const QString& program, const QStringList& arguments) override;

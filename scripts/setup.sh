@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make pkg-config
-    qt6-base-dev qt6-charts-dev
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n
     libsqlcipher-dev sqlcipher
     libcurl4-openssl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev

@@ -6,7 +6,7 @@
 #include "core/dblayer.h"
 #include "core/session.h"
 #include "core/skins.h"
-#include "tests/core/skinfolder.h"
+#include "tests/support/skinfolder.h"
 #include "tests/support/fixtures.h"
 
 namespace {

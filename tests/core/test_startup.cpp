@@ -13,7 +13,7 @@
 #include "core/startup.h"
 #include "platform/ansicodepage.h"
 #include "platform/singleinstance.h"
-#include "tests/core/skinfolder.h"
+#include "tests/support/skinfolder.h"
 #include "tests/support/fixtures.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/dblayer.h"
-#include "core/mainformlogic.h"
+#include "app/mainformlogic.h"
 #include "core/session.h"
 #include "tests/support/fixtures.h"
 

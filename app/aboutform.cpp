@@ -1,9 +1,9 @@
-#include "core/aboutform.h"
+#include "app/aboutform.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/skincolors.h"
+#include "controls/skincolors.h"
 #include "platform/prompts.h"
 
 namespace {

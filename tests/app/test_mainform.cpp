@@ -34,8 +34,8 @@
 #include "core/dblayer.h"
 #include "core/formsizelimits.h"
 #include "core/login.h"
-#include "core/loginform.h"
-#include "core/mainform.h"
+#include "app/loginform.h"
+#include "app/mainform.h"
 #include "core/scramblepassword.h"
 #include "core/session.h"
 #include "core/skins.h"
@@ -44,7 +44,7 @@
 #include "sales/productaddform.h"
 #include "sales/productmanage.h"
 #include "sales/productmuladdform.h"
-#include "tests/core/skinfolder.h"
+#include "tests/support/skinfolder.h"
 #include "tests/support/fixtures.h"
 
 namespace {

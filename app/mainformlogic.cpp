@@ -1,11 +1,11 @@
-#include "core/mainformlogic.h"
+#include "app/mainformlogic.h"
 
 #include <QList>
 #include <QPair>
 
 #include "core/backup.h"
 #include "core/dblayer.h"
-#include "core/foxinputform.h"
+#include "core/inputtext.h"
 #include "core/session.h"
 #include "platform/prompts.h"
 

@@ -1,4 +1,4 @@
-#include "core/loginform.h"
+#include "app/loginform.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -9,10 +9,10 @@
 
 #include "controls/foxtext.h"
 #include "controls/vsnetbut.h"
-#include "core/aboutform.h"
+#include "app/aboutform.h"
 #include "core/dblayer.h"
 #include "core/login.h"
-#include "core/skincolors.h"
+#include "controls/skincolors.h"
 #include "platform/dberror.h"
 #include "platform/prompts.h"
 

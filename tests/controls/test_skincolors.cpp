@@ -17,7 +17,7 @@
 #include "controls/foxtextmu.h"
 #include "controls/vsnetbut.h"
 #include "core/session.h"
-#include "core/skincolors.h"
+#include "controls/skincolors.h"
 #include "core/skins.h"
 #include "tests/support/fixtures.h"
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "core/aboutform.h"
+#include "app/aboutform.h"
 #include "tests/support/fixtures.h"
 
 namespace {

@@ -44,9 +44,3 @@ private:
 // the text; SelAll selects the whole text when the box gets the focus.
 QString ShowFoxInputForm(const QString& Prompt, const QString& Title, const QString& DefaultText,
                          bool OnlyNumber, bool UserDot, const QString& PasswordChar, bool SelAll);
-
-// The program's input box, through the prompt service: with the application's prompts installed it
-// is the window above; other prompt services (tests) answer with the prompt, title and default text.
-QString InputText(const QString& Prompt, const QString& Title, const QString& DefaultText,
-                  bool OnlyNumber = false, bool UserDot = false, const QString& PasswordChar = QString(),
-                  bool SelAll = false);

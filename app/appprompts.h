@@ -9,7 +9,6 @@ class AppPrompts : public QtPrompts
 public:
     QString inputText(const QString& prompt, const QString& title, const QString& defaultText) override;
 
-    // The input box with the options of its text box (see InputText).
-    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText, bool onlyNumber,
-                     bool userDot, const QString& passwordChar, bool selAll);
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                     const InputOptions& options) override;
 };

@@ -12,9 +12,9 @@
 
 #include "controls/foxtext.h"
 #include "controls/vsnetbut.h"
-#include "core/aboutform.h"
+#include "app/aboutform.h"
 #include "core/dblayer.h"
-#include "core/loginform.h"
+#include "app/loginform.h"
 #include "core/session.h"
 #include "core/skins.h"
 #include "tests/support/fixtures.h"

@@ -1,4 +1,4 @@
-#include "core/skincolors.h"
+#include "controls/skincolors.h"
 
 #include <QComboBox>
 #include <QHeaderView>

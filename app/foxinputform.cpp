@@ -1,4 +1,4 @@
-#include "core/foxinputform.h"
+#include "app/foxinputform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -6,8 +6,7 @@
 
 #include "controls/foxtext.h"
 #include "controls/vsnetbut.h"
-#include "core/appprompts.h"
-#include "core/skincolors.h"
+#include "controls/skincolors.h"
 #include "platform/twips.h"
 
 namespace {
@@ -110,12 +109,4 @@ QString ShowFoxInputForm(const QString& Prompt, const QString& Title, const QStr
     form.arrange();
     form.exec();
     return form.MyInputValue;
-}
-
-QString InputText(const QString& Prompt, const QString& Title, const QString& DefaultText, bool OnlyNumber,
-                  bool UserDot, const QString& PasswordChar, bool SelAll)
-{
-    if (auto* app = dynamic_cast<AppPrompts*>(&prompts()))
-        return app->inputBox(Prompt, Title, DefaultText, OnlyNumber, UserDot, PasswordChar, SelAll);
-    return prompts().inputText(Prompt, Title, DefaultText);
 }

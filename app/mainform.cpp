@@ -1,4 +1,4 @@
-#include "core/mainform.h"
+#include "app/mainform.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -25,15 +25,15 @@
 #include "clients/companyaddform.h"
 #include "clients/companymanageform.h"
 #include "controls/vsnetbut.h"
-#include "core/aboutform.h"
+#include "app/aboutform.h"
 #include "core/adoptedprograms.h"
 #include "core/backup.h"
 #include "core/dblayer.h"
 #include "core/formsizelimits.h"
-#include "core/loginform.h"
-#include "core/mainformlogic.h"
+#include "app/loginform.h"
+#include "app/mainformlogic.h"
 #include "core/session.h"
-#include "core/skincolors.h"
+#include "controls/skincolors.h"
 #include "core/skins.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"

@@ -1,8 +1,8 @@
-#include "core/appprompts.h"
+#include "app/appprompts.h"
 
 #include <QGuiApplication>
 
-#include "core/foxinputform.h"
+#include "app/foxinputform.h"
 
 namespace {
 
@@ -17,13 +17,14 @@ bool headless()
 
 QString AppPrompts::inputText(const QString& prompt, const QString& title, const QString& defaultText)
 {
-    return inputBox(prompt, title, defaultText, false, false, QString(), false);
+    return inputBox(prompt, title, defaultText, InputOptions());
 }
 
 QString AppPrompts::inputBox(const QString& prompt, const QString& title, const QString& defaultText,
-                             bool onlyNumber, bool userDot, const QString& passwordChar, bool selAll)
+                             const InputOptions& options)
 {
     if (headless())
         return QString();
-    return ShowFoxInputForm(prompt, title, defaultText, onlyNumber, userDot, passwordChar, selAll);
+    return ShowFoxInputForm(prompt, title, defaultText, options.onlyNumber, options.userDot, options.passwordChar,
+                            options.selAll);
 }

@@ -10,8 +10,9 @@
 
 #include "controls/foxtext.h"
 #include "controls/vsnetbut.h"
-#include "core/appprompts.h"
-#include "core/foxinputform.h"
+#include "app/appprompts.h"
+#include "app/foxinputform.h"
+#include "core/inputtext.h"
 #include "tests/support/fixtures.h"
 
 namespace {
@@ -178,6 +179,14 @@ TEST_F(FoxInputFormTest, InputTextGoesThroughThePromptService)
     EXPECT_EQ(record.text, QStringLiteral("请输入公司名称："));
     EXPECT_EQ(record.title, QStringLiteral("公司名称"));
     EXPECT_EQ(record.defaultText, QStringLiteral("公司名称"));
+    EXPECT_FALSE(record.inputOptions.onlyNumber);
+
+    m_prompts.answerInput(QStringLiteral("3"));
+    InputText(QStringLiteral("数量"), QString(), QStringLiteral("1"), true, false, QStringLiteral("*"), true);
+    EXPECT_TRUE(m_prompts.last().inputOptions.onlyNumber);
+    EXPECT_FALSE(m_prompts.last().inputOptions.userDot);
+    EXPECT_EQ(m_prompts.last().inputOptions.passwordChar, QStringLiteral("*"));
+    EXPECT_TRUE(m_prompts.last().inputOptions.selAll);
 
     // The program's own prompts cannot show a window without a display and answer "".
     AppPrompts app;
