@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 #include <sqlcipher/sqlite3.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -138,12 +137,3 @@ void BM_RecordsetWalk(benchmark::State& state)
 BENCHMARK(BM_BareStepLoop)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecordsetOpen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecordsetWalk)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
