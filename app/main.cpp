@@ -3,6 +3,8 @@
 #include "core/application.h"
 #include "app/appprompts.h"
 #include "app/mainform.h"
+#include "clients/emailform.h"
+#include "core/links.h"
 #include "core/programfolder.h"
 #include "core/startup.h"
 #include "platform/dberror.h"
@@ -14,6 +16,7 @@ int main(int argc, char* argv[])
     Application app(argc, argv);
     AppPrompts appPrompts;
     setPrompts(&appPrompts);
+    SetMailWindowOpener(ShowEmailForm);
     // One style under every skin, so that a skin's style sheet looks the same on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
