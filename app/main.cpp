@@ -3,6 +3,7 @@
 #include "core/application.h"
 #include "app/appprompts.h"
 #include "app/mainform.h"
+#include "app/qttranslations.h"
 #include "clients/emailform.h"
 #include "core/links.h"
 #include "core/programfolder.h"
@@ -14,6 +15,7 @@
 int main(int argc, char* argv[])
 {
     Application app(argc, argv);
+    InstallQtTranslations();
     AppPrompts appPrompts;
     setPrompts(&appPrompts);
     SetMailWindowOpener(ShowEmailForm);
