@@ -3,6 +3,9 @@
 #include "core/application.h"
 #include "app/appprompts.h"
 #include "app/mainform.h"
+#include "app/qttranslations.h"
+#include "clients/emailform.h"
+#include "core/links.h"
 #include "core/programfolder.h"
 #include "core/startup.h"
 #include "platform/dberror.h"
@@ -12,8 +15,10 @@
 int main(int argc, char* argv[])
 {
     Application app(argc, argv);
+    InstallQtTranslations();
     AppPrompts appPrompts;
     setPrompts(&appPrompts);
+    SetMailWindowOpener(ShowEmailForm);
     // One style under every skin, so that a skin's style sheet looks the same on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
