@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     // Held until the process ends.
-    SingleInstanceLock instanceLock(ProgramFolder());
+    SingleInstanceLock instanceLock(QCoreApplication::applicationFilePath());
     if (!Main(instanceLock))
         return 0;
 
