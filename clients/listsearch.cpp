@@ -1,6 +1,7 @@
 #include "clients/listsearch.h"
 
-#include <algorithm>
+#include <cstring>
+#include <exception>
 #include <vector>
 
 #include <QHash>
@@ -44,20 +45,36 @@ void addSearch(ListQuery& q, const QString& text, const QString& pinyinColumn, c
     q.sql += QStringLiteral(" order by %1, %2").arg(pinyinColumn, keyColumn);
 }
 
-// A cell text cannot hold the TAB that separates the cells of a row.
-QString cell(const QVariant& value)
+// The text of a list cell read in place from a column (Null as empty); a TAB shows as a space, as
+// it did in the grid's TAB-separated rows. Valid until the statement steps on.
+class CellText
 {
-    QString text = value.toString();
-    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
-    return text;
-}
+public:
+    CellText() = default;
+    CellText(const Statement& st, int column)
+    {
+        const QUtf8StringView utf8 = st.utf8(column);
+        m_view = utf8;
+        if (!utf8.isEmpty() && std::memchr(utf8.data(), '\t', size_t(utf8.size()))) {
+            m_copy = utf8.toString().replace(QLatin1Char('\t'), QLatin1Char(' '));
+            m_view = m_copy;
+        }
+    }
+    CellText(const CellText&) = delete;
+    CellText& operator=(const CellText&) = delete;
+    operator QAnyStringView() const { return m_view; }
+
+private:
+    QAnyStringView m_view;
+    QString m_copy;
+};
 
 // The owner column: empty on the user's own rows.
-QString ownerCell(const Statement& st, int createuserColumn, int usernameColumn)
+CellText ownerCell(const Statement& st, int createuserColumn, int usernameColumn)
 {
-    if (!CanSeeAllUser || st.value(createuserColumn).toLongLong() == CurUserID)
-        return QString();
-    return cell(st.value(usernameColumn));
+    if (!CanSeeAllUser || st.integer(createuserColumn) == CurUserID)
+        return CellText();
+    return CellText(st, usernameColumn);
 }
 
 } // namespace
@@ -96,54 +113,104 @@ QString ClientContactsQuery(int count)
 
 namespace {
 
-// One listed client: its own cells, then the newest entry (the highest ContractID) of each contact
-// kind shown: 1 mobile, 2 telephone, 4 QQ, 5 e-mail.
-struct ClientRow
+// Fills a grid with redrawing off, as one change; a search that fails leaves the grid empty.
+class GridFill
 {
-    qint64 id;
-    QString cells; // id, name, sex, birthday
-    QString owner;
-    QString entry[6];
-    qint64 newest[6] = {};
+public:
+    explicit GridFill(Grid* grid) : m_grid(grid), m_exceptions(std::uncaught_exceptions())
+    {
+        m_grid->setAutoRedraw(false);
+        m_grid->setRows(1);
+    }
+    ~GridFill()
+    {
+        if (std::uncaught_exceptions() > m_exceptions)
+            m_grid->setRows(1);
+        m_grid->setAutoRedraw(true);
+        m_grid->Refresh();
+    }
+    GridFill(const GridFill&) = delete;
+    GridFill& operator=(const GridFill&) = delete;
+
+private:
+    Grid* m_grid;
+    int m_exceptions;
 };
 
-void readContacts(Statement& st, std::vector<ClientRow>& rows, const QHash<qint64, qsizetype>& rowOf)
+// The contact columns of one listed client: the newest entry (the highest ContractID) of each kind
+// shown that was read so far. "手 机" shows the newest mobile entry (even an empty one), else the
+// newest telephone entry.
+class ContactColumns
 {
-    while (st.step()) {
-        const auto it = rowOf.constFind(st.value(1).toLongLong());
-        const int kind = st.value(2).toInt();
-        if (it == rowOf.cend() || kind < 1 || kind > 5)
-            continue;
-        ClientRow& row = rows[size_t(it.value())];
-        const qint64 entryId = st.value(0).toLongLong();
-        if (entryId > row.newest[kind]) {
-            row.newest[kind] = entryId;
-            row.entry[kind] = cell(st.value(3));
+public:
+    // Takes one entry of the client shown in grid row row.
+    void offer(GridModel* grid, int row, qint64 kind, qint64 entryId, const Statement& st, int textColumn)
+    {
+        const auto take = [&](int shown, int column) {
+            if (found[shown] && entryId <= newest[shown])
+                return;
+            found[shown] = true;
+            newest[shown] = entryId;
+            grid->setText(row, column, CellText(st, textColumn));
+        };
+        switch (kind) {
+        case 1:
+            take(Mobile, 5);
+            break;
+        case 2:
+            if (!found[Mobile])
+                take(Telephone, 5);
+            break;
+        case 5:
+            take(Email, 6);
+            break;
+        case 4:
+            take(QQ, 7);
+            break;
+        default:
+            break;
         }
     }
-}
 
-// Reads the shown contact entries of the listed clients: a few clients' entries by their ids, a
-// long list's in one pass over all entries.
-void readContacts(std::vector<ClientRow>& rows)
+private:
+    enum Shown
+    {
+        Mobile,
+        Telephone,
+        Email,
+        QQ,
+        Kinds
+    };
+    qint64 newest[Kinds];
+    bool found[Kinds] = {};
+};
+
+// Fills the contact columns of the listed clients (grid rows 1, 2, ... in the order of ids): a few
+// clients' entries by their ids, a long list's in one pass over all entries.
+void fillContacts(Grid* grid, const std::vector<qint64>& ids)
 {
-    QHash<qint64, qsizetype> rowOf;
-    rowOf.reserve(qsizetype(rows.size()));
-    for (size_t i = 0; i < rows.size(); ++i)
-        rowOf.insert(rows[i].id, qsizetype(i));
-    if (rows.size() > size_t(ClientContactsBatch)) {
-        Statement st(Conn, ClientContactsQuery(0));
-        readContacts(st, rows, rowOf);
+    if (ids.empty())
         return;
+    QHash<qint64, int> rowOf;
+    rowOf.reserve(qsizetype(ids.size()));
+    for (size_t i = 0; i < ids.size(); ++i)
+        rowOf.insert(ids[i], int(i));
+    const bool all = ids.size() > size_t(ClientContactsBatch);
+    Statement st(Conn, ClientContactsQuery(all ? 0 : int(ids.size())));
+    if (!all) {
+        QVariantList params;
+        params.reserve(qsizetype(ids.size()));
+        for (qint64 id : ids)
+            params << id;
+        st.bind(params);
     }
-    if (rows.empty())
-        return;
-    QVariantList ids;
-    for (const ClientRow& row : rows)
-        ids << row.id;
-    Statement st(Conn, ClientContactsQuery(int(ids.size())));
-    st.bind(ids);
-    readContacts(st, rows, rowOf);
+    std::vector<ContactColumns> columns(ids.size());
+    while (st.step()) {
+        const auto it = rowOf.constFind(st.integer(1));
+        if (it != rowOf.cend())
+            columns[size_t(it.value())].offer(grid->gridModel(), it.value() + 1, st.integer(2), st.integer(0),
+                                              st, 3);
+    }
 }
 
 } // namespace
@@ -151,30 +218,26 @@ void readContacts(std::vector<ClientRow>& rows)
 void SearchClients(Grid* grid, const ClientListFilter& filter)
 {
     const ListQuery q = ClientSearchQuery(filter);
-    std::vector<ClientRow> rows;
+    GridFill fill(grid);
+    std::vector<qint64> ids;
     {
         Statement st(Conn, q.sql);
         st.bind(q.params);
-        const QString tab = QStringLiteral("\t");
+        const QString male = QStringLiteral("男");
+        const QString female = QStringLiteral("女");
         while (st.step()) {
-            const QString sex = st.value(2).toLongLong() != 0 ? QStringLiteral("男") : QStringLiteral("女");
-            rows.push_back({st.value(0).toLongLong(),
-                            cell(st.value(0)) + tab + cell(st.value(1)) + tab + sex + tab + cell(st.value(3)),
-                            ownerCell(st, 4, 5)});
+            ids.push_back(st.integer(0));
+            grid->AddRow({CellText(st, 0),
+                          CellText(st, 1),
+                          st.integer(2) != 0 ? male : female,
+                          CellText(st, 3),
+                          {},
+                          {},
+                          {},
+                          ownerCell(st, 4, 5)});
         }
     }
-    readContacts(rows);
-
-    grid->setAutoRedraw(false);
-    grid->setRows(1);
-    const QChar tab = QLatin1Char('\t');
-    // "手 机": the newest mobile entry (even an empty one), else the newest telephone entry.
-    for (const ClientRow& row : rows) {
-        grid->AddItem(row.cells + tab + (row.newest[1] ? row.entry[1] : row.entry[2]) + tab + row.entry[5] +
-                      tab + row.entry[4] + tab + row.owner);
-    }
-    grid->setAutoRedraw(true);
-    grid->Refresh();
+    fillContacts(grid, ids);
 }
 
 void SearchCompanies(Grid* grid, const CompanyListFilter& filter)
@@ -186,13 +249,7 @@ void SearchCompanies(Grid* grid, const CompanyListFilter& filter)
 
     Statement st(Conn, q.sql);
     st.bind(q.params);
-    grid->setAutoRedraw(false);
-    grid->setRows(1);
-    const QString tab = QStringLiteral("\t");
-    while (st.step()) {
-        grid->AddItem(cell(st.value(0)) + tab + cell(st.value(1)) + tab + cell(st.value(2)) + tab +
-                      ownerCell(st, 3, 4));
-    }
-    grid->setAutoRedraw(true);
-    grid->Refresh();
+    GridFill fill(grid);
+    while (st.step())
+        grid->AddRow({CellText(st, 0), CellText(st, 1), CellText(st, 2), ownerCell(st, 3, 4)});
 }

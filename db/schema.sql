@@ -265,7 +265,7 @@ CREATE TABLE areaCountry  (Countryid  INTEGER PRIMARY KEY, Countryname  TEXT COL
 CREATE TABLE mypinyin     (hanzi TEXT, pinyin TEXT COLLATE NOCASE);   -- one row per reading; the first row holding a character decides
 
 -- ===== indexes (lookups and lists) =====
-CREATE INDEX ix_client_createuser      ON client(createuser);
+CREATE INDEX ix_client_owner_pinyin    ON client(createuser, ClientPinyin);  -- the client list's order
 CREATE INDEX ix_client_company         ON client(GetCompany);
 CREATE INDEX ix_company_createuser     ON company(createuser);
 CREATE INDEX ix_contract_owner         ON Contract(GetID, iscompany);

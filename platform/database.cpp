@@ -127,6 +127,9 @@ void Database::openFile(const QString& path, const QString& key, bool create)
         if (mode.compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
             throw DbError(QStringLiteral("无法设置数据库文件的日志方式：%1").arg(shown(path)), SQLITE_ERROR);
         exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
+        // Every page read is decrypted: a cache that holds a large file keeps searches typed key by
+        // key from decrypting the same pages again (the engine drops it when another copy writes).
+        exec(QStringLiteral("PRAGMA cache_size = %1").arg(-PageCacheKiB));
     } catch (...) {
         close();
         throw;
@@ -308,6 +311,23 @@ QString Statement::columnName(int i) const
 QVariant Statement::value(int i) const
 {
     return columnValue(m_stmt, i);
+}
+
+QString Statement::text(int i) const
+{
+    const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i));
+    return utf8 ? QString::fromUtf8(utf8, sqlite3_column_bytes(m_stmt, i)) : QString();
+}
+
+QUtf8StringView Statement::utf8(int i) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i));
+    return text ? QUtf8StringView(text, sqlite3_column_bytes(m_stmt, i)) : QUtf8StringView();
+}
+
+qint64 Statement::integer(int i) const
+{
+    return sqlite3_column_int64(m_stmt, i);
 }
 
 QString QuoteIdentifier(const QString& name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUtf8StringView>
 #include <QVariant>
 #include <QVariantList>
 
@@ -18,6 +19,8 @@ public:
 
     // How long a statement waits for a lock that another connection holds before it fails.
     static constexpr int DefaultBusyTimeoutMs = 8000;
+    // The most memory the page cache of one connection takes (a file of 100,000 clients fits).
+    static constexpr int PageCacheKiB = 64 * 1024;
 
     // Opens an existing encrypted file of the program. Throws DbError naming the file and the cause
     // (missing, empty, foreign or another key, locked by another copy after the wait, read-only file
@@ -83,6 +86,11 @@ public:
     int columnCount() const;
     QString columnName(int i) const;
     QVariant value(int i) const;
+    // A column read without a QVariant, for loops over many rows: the text (Null as ""), the same
+    // as UTF-8 without a copy (valid until the next step), the integer (Null as 0).
+    QString text(int i) const;
+    QUtf8StringView utf8(int i) const;
+    qint64 integer(int i) const;
     sqlite3_stmt* handle() const { return m_stmt; }
 
 private:

@@ -246,6 +246,11 @@ void Grid::AddItem(const QString& tabText)
     m_model->addItem(tabText);
 }
 
+void Grid::AddRow(std::span<const QAnyStringView> cells)
+{
+    m_model->addRow(cells);
+}
+
 void Grid::RemoveItem(int row)
 {
     m_model->removeItem(row);

@@ -95,6 +95,52 @@ TEST_F(GridTest, FillingManyRowsIsOneResetAndKeepsTheLayout)
     EXPECT_EQ(resets.count(), 1);
 }
 
+// Rows appended from cell texts keep each text as it stands (a TAB is text, UTF-8 is decoded),
+// and every text stays right through replacements, removals, column changes and sorts.
+TEST_F(GridTest, RowsFromCellTextsKeepTheirTextsThroughEdits)
+{
+    Grid grid;
+    setUpList(grid);
+    QSignalSpy inserts(grid.model(), &QAbstractItemModel::rowsInserted);
+    const QString tabbed = QStringLiteral("张\t三");
+    grid.AddRow({QStringLiteral("3"), tabbed, QStringLiteral("12"), QStringLiteral("surplus")});
+    grid.AddRow({"1", "李四"});
+    grid.AddRow({QStringView(u"2"), QString(), QLatin1String("9")});
+    EXPECT_EQ(inserts.count(), 3);
+    ASSERT_EQ(grid.Rows(), 4);
+    EXPECT_EQ(grid.Cell(1, 2).Text(), tabbed);
+    EXPECT_EQ(grid.Cell(2, 2).Text(), QStringLiteral("李四"));
+    EXPECT_EQ(grid.Cell(2, 3).Text(), QString());
+    EXPECT_EQ(grid.Cell(3, 3).Text(), QStringLiteral("9"));
+    EXPECT_EQ(grid.Cell(0, 2).Text(), QStringLiteral("姓 名"));
+
+    // Replaced texts leave room behind that is given back; a cell may take another cell's text.
+    for (int i = 0; i < 5000; ++i)
+        grid.Cell(2, 3).setText(QString::number(i));
+    const QString longText(200000, QLatin1Char('x'));
+    grid.Cell(3, 2).setText(longText);
+    grid.gridModel()->setText(3, 2, grid.gridModel()->textView(3, 2)); // the buffer grows meanwhile
+    EXPECT_EQ(grid.Cell(3, 2).Text(), longText);
+    grid.gridModel()->setText(3, 2, grid.gridModel()->textView(1, 2));
+    EXPECT_EQ(grid.Cell(2, 3).Text(), QStringLiteral("4999"));
+    EXPECT_EQ(grid.Cell(3, 2).Text(), tabbed);
+    EXPECT_EQ(grid.Cell(0, 3).Text(), QStringLiteral("数量"));
+
+    grid.SortByColumn(3, Qt::AscendingOrder); // 9, 12, 4999
+    EXPECT_EQ(grid.Cell(1, 1).Text() + grid.Cell(2, 1).Text() + grid.Cell(3, 1).Text(),
+              QStringLiteral("231"));
+    EXPECT_EQ(grid.Cell(2, 2).Text(), tabbed);
+    grid.RemoveItem(1);
+    grid.setCols(3);
+    grid.setCols(4);
+    EXPECT_EQ(grid.Rows(), 3);
+    EXPECT_EQ(grid.Cell(1, 1).Text() + grid.Cell(1, 2).Text() + grid.Cell(1, 3).Text(),
+              QStringLiteral("3") + tabbed);
+    EXPECT_EQ(grid.Cell(2, 2).Text(), QStringLiteral("李四"));
+    EXPECT_EQ(grid.Cell(0, 2).Text(), QStringLiteral("姓 名"));
+    EXPECT_EQ(grid.Cell(0, 3).Text(), QString());
+}
+
 // A caption click sorts the rows themselves; the selected record stays selected, so an action
 // reading column 1 of the active row reads the same record.
 TEST_F(GridTest, HeaderClickSortsTheRowsThemselves)
