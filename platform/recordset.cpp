@@ -21,6 +21,23 @@ bool readsRowsOfOneTable(const QString& sql)
 // The name of the hidden rowid column of an updatable query.
 const QString RowidAlias = QStringLiteral("\"dezarod_rowid\"");
 
+// Holds the connection's lock while a row's column values are read: one lock for the row instead of
+// several for every column, and the values the engine hands out stay valid meanwhile.
+class RowLock
+{
+public:
+    explicit RowLock(sqlite3_stmt* stmt) : m_mutex(sqlite3_db_mutex(sqlite3_db_handle(stmt)))
+    {
+        sqlite3_mutex_enter(m_mutex);
+    }
+    ~RowLock() { sqlite3_mutex_leave(m_mutex); }
+    RowLock(const RowLock&) = delete;
+    RowLock& operator=(const RowLock&) = delete;
+
+private:
+    sqlite3_mutex* m_mutex;
+};
+
 struct Prepared
 {
     sqlite3_stmt* stmt = nullptr;
@@ -156,28 +173,31 @@ void Recordset::Open(const QString& sql, Database& db, const QVariantList& param
 
 void Recordset::storeRow(qsizetype row, sqlite3_stmt* stmt, int firstColumn)
 {
+    const RowLock lock(stmt);
     for (int c = 0; c < m_cols; ++c)
         storeCell(row, c, stmt, c + firstColumn);
 }
 
+// Called under a RowLock: the engine's value of the column stays valid while it is read.
 void Recordset::storeCell(qsizetype row, int col, sqlite3_stmt* stmt, int sc)
 {
     Cell& cell = m_cells[static_cast<size_t>(row * m_cols + col)];
-    switch (sqlite3_column_type(stmt, sc)) {
+    sqlite3_value* value = sqlite3_column_value(stmt, sc);
+    switch (sqlite3_value_type(value)) {
     case SQLITE_INTEGER:
         cell.type = 1;
-        cell.v.i = sqlite3_column_int64(stmt, sc);
+        cell.v.i = sqlite3_value_int64(value);
         break;
     case SQLITE_FLOAT:
         cell.type = 2;
-        cell.v.d = sqlite3_column_double(stmt, sc);
+        cell.v.d = sqlite3_value_double(value);
         break;
     case SQLITE_TEXT:
     case SQLITE_BLOB: {
-        const bool text = sqlite3_column_type(stmt, sc) == SQLITE_TEXT;
+        const bool text = sqlite3_value_type(value) == SQLITE_TEXT;
         const void* data =
-            text ? static_cast<const void*>(sqlite3_column_text(stmt, sc)) : sqlite3_column_blob(stmt, sc);
-        const int len = sqlite3_column_bytes(stmt, sc);
+            text ? static_cast<const void*>(sqlite3_value_text(value)) : sqlite3_value_blob(value);
+        const int len = sqlite3_value_bytes(value);
         cell.type = text ? 3 : 4;
         cell.v.s.off = static_cast<quint32>(m_arena.size());
         cell.v.s.len = static_cast<quint32>(len);
@@ -454,6 +474,7 @@ void Recordset::rereadRow(qsizetype row, qint64 rowid)
     st.bind({rowid});
     if (!st.step())
         throw DbError(QStringLiteral("当前记录已被其他用户删除。\nSQL：%1").arg(m_source));
+    const RowLock lock(st.handle());
     for (int c = 0; c < m_cols; ++c) {
         if (!m_origins.at(c).isEmpty())
             storeCell(row, c, st.handle(), c);
@@ -473,6 +494,7 @@ void Recordset::rereadExpressions(qsizetype row, qint64 rowid)
     st.bind(m_params + QVariantList{rowid});
     if (!st.step())
         return;
+    const RowLock lock(st.handle());
     for (int c = 0; c < m_cols; ++c) {
         if (m_origins.at(c).isEmpty())
             storeCell(row, c, st.handle(), c + 1);
