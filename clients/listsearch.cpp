@@ -206,6 +206,7 @@ void fillContacts(Grid* grid, const std::vector<qint64>& ids)
     }
     std::vector<ContactColumns> columns(ids.size());
     while (st.step()) {
+        const RowLock lock(st.handle());
         const auto it = rowOf.constFind(st.integer(1));
         if (it != rowOf.cend())
             columns[size_t(it.value())].offer(grid->gridModel(), it.value() + 1, st.integer(2), st.integer(0),
@@ -226,6 +227,7 @@ void SearchClients(Grid* grid, const ClientListFilter& filter)
         const QString male = QStringLiteral("男");
         const QString female = QStringLiteral("女");
         while (st.step()) {
+            const RowLock lock(st.handle());
             ids.push_back(st.integer(0));
             grid->AddRow({CellText(st, 0),
                           CellText(st, 1),
@@ -250,6 +252,8 @@ void SearchCompanies(Grid* grid, const CompanyListFilter& filter)
     Statement st(Conn, q.sql);
     st.bind(q.params);
     GridFill fill(grid);
-    while (st.step())
+    while (st.step()) {
+        const RowLock lock(st.handle());
         grid->AddRow({CellText(st, 0), CellText(st, 1), CellText(st, 2), ownerCell(st, 3, 4)});
+    }
 }

@@ -330,6 +330,16 @@ qint64 Statement::integer(int i) const
     return sqlite3_column_int64(m_stmt, i);
 }
 
+RowLock::RowLock(sqlite3_stmt* stmt) : m_mutex(sqlite3_db_mutex(sqlite3_db_handle(stmt)))
+{
+    sqlite3_mutex_enter(m_mutex);
+}
+
+RowLock::~RowLock()
+{
+    sqlite3_mutex_leave(m_mutex);
+}
+
 QString QuoteIdentifier(const QString& name)
 {
     QString n = name;

@@ -7,6 +7,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+struct sqlite3_mutex;
 
 // One connection to an SQLCipher database file. Values always travel as bound parameters.
 class Database
@@ -98,6 +99,20 @@ private:
     sqlite3_stmt* m_stmt = nullptr;
     QString m_sql;
     bool m_bound = false;
+};
+
+// Holds the connection's lock while the columns of a statement's current row are read: one lock
+// for the row instead of one in every column call.
+class RowLock
+{
+public:
+    explicit RowLock(sqlite3_stmt* stmt);
+    ~RowLock();
+    RowLock(const RowLock&) = delete;
+    RowLock& operator=(const RowLock&) = delete;
+
+private:
+    sqlite3_mutex* m_mutex;
 };
 
 // A table or column name as a quoted SQL identifier (names are pasted, values never are).

@@ -21,23 +21,6 @@ bool readsRowsOfOneTable(const QString& sql)
 // The name of the hidden rowid column of an updatable query.
 const QString RowidAlias = QStringLiteral("\"dezarod_rowid\"");
 
-// Holds the connection's lock while a row's column values are read: one lock for the row instead of
-// several for every column, and the values the engine hands out stay valid meanwhile.
-class RowLock
-{
-public:
-    explicit RowLock(sqlite3_stmt* stmt) : m_mutex(sqlite3_db_mutex(sqlite3_db_handle(stmt)))
-    {
-        sqlite3_mutex_enter(m_mutex);
-    }
-    ~RowLock() { sqlite3_mutex_leave(m_mutex); }
-    RowLock(const RowLock&) = delete;
-    RowLock& operator=(const RowLock&) = delete;
-
-private:
-    sqlite3_mutex* m_mutex;
-};
-
 struct Prepared
 {
     sqlite3_stmt* stmt = nullptr;
