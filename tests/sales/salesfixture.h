@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+#include "tests/support/fixtures.h"
+
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* os)
+{
+    *os << '[' << list.join(QStringLiteral("\", \"")).prepend('"').append('"').toStdString() << ']';
+}
+
+// A sales test: a fresh database, user 1 logged in, and helpers that put rows in place directly.
+class SalesTest : public DbTest
+{
+protected:
+    void SetUp() override;
+
+    static void addProduct(qint32 id, const QString& name, double sell, double cost,
+                           const QString& pinyin = QString(), const QString& nameEn = QString());
+    static void addBundle(qint32 id, const QString& name, const QList<QPair<qint32, qint32>>& members,
+                          const QString& pinyin = QString());
+    static void addCompany(qint32 id, const QString& name);
+    static void addClient(qint32 id, const QString& name, qint32 company = 0);
+    static int count(const QString& sql, const QVariantList& params = {});
+    // Each row of a query as its columns joined by "|".
+    static QStringList rows(const QString& sql, const QVariantList& params = {});
+
+    // Runs save on the shared connection in a second thread while another connection to the same
+    // file holds the write lock with `otherWrite` done but not yet committed; commits it after a
+    // moment and returns when the save has ended.
+    void saveWhileAnotherUserWrites(const QString& otherWrite, const std::function<void()>& save);
+};
