@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "sales/errorlist.h"
+#include "sales/salesnumbers.h"
 
 // A box of the product dialog. Its name is also the column of table product it is stored in.
 struct ProductBox
@@ -21,7 +22,7 @@ struct ProductBox
     int frame; // 1 basic data, 2 pack, 3 pallet, 4 free data
     QString label;
     QString tip; // the field's name in error lines
-    Kind kind;
+    BoxKind kind;
 };
 
 // The boxes in the dialog's control order, which is also the order of the numeric checks.

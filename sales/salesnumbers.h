@@ -6,6 +6,14 @@
 // one strict reading: digits, with one decimal point where decimals are allowed; anything else
 // (signs, blanks, letters, a second point) is no number.
 
+// What a box takes: any text, digits, or digits with one decimal point.
+enum class BoxKind
+{
+    Text,
+    Whole,
+    Decimal
+};
+
 // Whether text is a number of that reading (an empty text is none).
 bool IsPlainNumber(const QString& text, bool allowDot);
 // The value of a plain number (decimals allowed); 0 for an empty text or one that is no number.
