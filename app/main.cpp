@@ -3,6 +3,7 @@
 #include "core/application.h"
 #include "app/appprompts.h"
 #include "app/mainform.h"
+#include "app/qttranslations.h"
 #include "core/programfolder.h"
 #include "core/startup.h"
 #include "platform/dberror.h"
@@ -12,6 +13,7 @@
 int main(int argc, char* argv[])
 {
     Application app(argc, argv);
+    InstallQtTranslations();
     AppPrompts appPrompts;
     setPrompts(&appPrompts);
     // One style under every skin, so that a skin's style sheet looks the same on every desktop.
