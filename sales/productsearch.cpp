@@ -4,7 +4,10 @@ SqlQuery ProductListQuery(bool bundles, const QString& number, const QString& na
 {
     const QString table = bundles ? QStringLiteral("productmul") : QStringLiteral("product");
     const QString key = bundles ? QStringLiteral("productmulid") : QStringLiteral("productid");
-    const QString base = QStringLiteral("select * from %1 where ").arg(table);
+    const QString columns =
+        bundles ? QStringLiteral("productmulid, ProductMulName, ProductMulNameEn")
+                : QStringLiteral("productid, productname, ProductNameEn, ProductCost, ProductSell");
+    const QString base = QStringLiteral("select %1 from %2 where ").arg(columns, table);
     const QString contains = QStringLiteral("instr(lower(%1), lower(?)) > 0");
     if (!name.isEmpty()) {
         // Latin letters and digits search the initials and the English name, Chinese the name.
@@ -21,5 +24,5 @@ SqlQuery ProductListQuery(bool bundles, const QString& number, const QString& na
     }
     if (!number.isEmpty())
         return {base + contains.arg(key), {number}};
-    return {QStringLiteral("select * from %1 order by %2").arg(table, key), {}};
+    return {QStringLiteral("select %1 from %2 order by %3").arg(columns, table, key), {}};
 }

@@ -2,6 +2,10 @@
 
 #include <functional>
 
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -38,4 +42,19 @@ protected:
     // file holds the write lock with `otherWrite` done but not yet committed; commits it after a
     // moment and returns when the save has ended.
     void saveWhileAnotherUserWrites(const QString& otherWrite, const std::function<void()>& save);
+
+    // Answers the next modal window, which must be a Form, with act as soon as it is shown.
+    template <typename Form> static void whenModal(std::function<void(Form*)> act)
+    {
+        QTimer::singleShot(0, [act] {
+            auto* form = qobject_cast<Form*>(QApplication::activeModalWidget());
+            if (!form) {
+                ADD_FAILURE() << "expected modal window " << Form::staticMetaObject.className();
+                if (QWidget* other = QApplication::activeModalWidget())
+                    other->close();
+                return;
+            }
+            act(form);
+        });
+    }
 };
