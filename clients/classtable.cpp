@@ -41,14 +41,12 @@ QList<ClassItem> ClassTable::loadAndRenumber()
 
 qint32 ClassTable::add(const QString& name)
 {
-    const qint32 id = NewRandomId(m_tabName, idColumn());
     Recordset rs;
     rs.Open(orderedSelect(), Conn);
-    rs.AddNew();
-    rs.SetValue(idColumn(), id);
-    rs.SetValue(nameColumn(), name);
-    rs.SetValue(orderColumn(), NewValueOrder);
-    rs.Update();
+    const qint32 id = AddNewWithRandomId(rs, idColumn(), [&] {
+        rs.SetValue(nameColumn(), name);
+        rs.SetValue(orderColumn(), NewValueOrder);
+    });
     rs.Close();
     // The new row's own key: other new values may share its order and sort after it.
     return id;
