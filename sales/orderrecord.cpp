@@ -55,18 +55,22 @@ void storeLine(const OrderLine& line, qint32 orderId)
     Recordset rs;
     rs.Open(QStringLiteral("select * from OrderProMain where ismul = ? and OrderProMainID = ?"), Conn,
             {line.isMul, line.key});
-    if (rs.Eof()) {
-        rs.AddNew();
-        rs.SetValue(QStringLiteral("OrderProMainID"),
-                    NewRandomId(QStringLiteral("OrderProMain"), QStringLiteral("OrderProMainID")));
+    const auto fill = [&] {
+        rs.SetValue(QStringLiteral("OrderProId"), line.proId);
+        rs.SetValue(QStringLiteral("OrderProCount"), line.count);
+        rs.SetValue(QStringLiteral("ismul"), line.isMul);
+    };
+    if (!rs.Eof()) {
+        fill();
+        rs.Update();
+        return;
+    }
+    AddNewWithRandomId(rs, QStringLiteral("OrderProMainID"), [&] {
         rs.SetValue(QStringLiteral("createDate"), QDate::currentDate());
         rs.SetValue(QStringLiteral("createuser"), CurUserID);
         rs.SetValue(QStringLiteral("GetOrderID"), orderId);
-    }
-    rs.SetValue(QStringLiteral("OrderProId"), line.proId);
-    rs.SetValue(QStringLiteral("OrderProCount"), line.count);
-    rs.SetValue(QStringLiteral("ismul"), line.isMul);
-    rs.Update();
+        fill();
+    });
 }
 
 QList<OrderLine> loadLines(const QString& sql, qint32 id, bool isMul)
@@ -198,10 +202,12 @@ void UpdateOrderTotals(qint32 OrderId)
                                         "(select ProductSell from product where productid = ?), "
                                         "(select ProductCost from product where productid = ?))"));
         for (const Expansion& e : list) {
-            insert.reset();
-            insert.bind({NewRandomId(QStringLiteral("OrderProSin"), QStringLiteral("OrderProSinID")), OrderId,
-                         e.productId, e.count, e.productId, e.productId});
-            insert.step();
+            InsertWithRandomId(
+                QStringLiteral("OrderProSin"), QStringLiteral("OrderProSinID"), [&](qint32 key) {
+                    insert.reset();
+                    insert.bind({key, OrderId, e.productId, e.count, e.productId, e.productId});
+                    insert.step();
+                });
         }
     }
     // The sums are taken in double precision; no rows give 0.

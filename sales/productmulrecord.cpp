@@ -28,17 +28,21 @@ void storeMember(const BundleMember& member, qint32 bundleId)
 {
     Recordset rs;
     rs.Open(QStringLiteral("select * from ProductSinMul where ProductSinMulid = ?"), Conn, {member.key});
-    if (rs.Eof()) {
-        rs.AddNew();
-        rs.SetValue(QStringLiteral("ProductSinMulid"),
-                    NewRandomId(QStringLiteral("ProductSinMul"), QStringLiteral("ProductSinMulid")));
+    const auto fill = [&] {
+        rs.SetValue(QStringLiteral("GetProductSin"), member.productId);
+        rs.SetValue(QStringLiteral("GetProductSinCount"), member.count);
+    };
+    if (!rs.Eof()) {
+        fill();
+        rs.Update();
+        return;
+    }
+    AddNewWithRandomId(rs, QStringLiteral("ProductSinMulid"), [&] {
         rs.SetValue(QStringLiteral("createDate"), QDate::currentDate());
         rs.SetValue(QStringLiteral("createuser"), CurUserID);
         rs.SetValue(QStringLiteral("GetProductMul"), bundleId);
-    }
-    rs.SetValue(QStringLiteral("GetProductSin"), member.productId);
-    rs.SetValue(QStringLiteral("GetProductSinCount"), member.count);
-    rs.Update();
+        fill();
+    });
 }
 
 } // namespace

@@ -12,16 +12,6 @@
 
 #include "tests/support/fixtures.h"
 
-// Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& list, std::ostream* os)
-{
-    *os << '[' << list.join(QStringLiteral("\", \"")).prepend('"').append('"').toStdString() << ']';
-}
-
 // A sales test: a fresh database, user 1 logged in, and helpers that put rows in place directly.
 class SalesTest : public DbTest
 {

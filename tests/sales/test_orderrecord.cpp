@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+
 #include "core/dblayer.h"
 #include "platform/dberror.h"
 #include "sales/orderrecord.h"
@@ -121,6 +123,16 @@ TEST_F(OrderRecordTest, SaveStoresTheOrderItsLinesExpansionTotalsAndLogTogether)
     EXPECT_EQ(rows("select OrderSell, ordercost from orderdata where orderid = 100"),
               QStringList{"6.53|0.62"});
     EXPECT_EQ(count("select count(*) from OrderProMain where GetOrderID = 100"), 3);
+
+    // A line key drawn that another line holds is drawn again.
+    QList<qint32> keys{lines[1].key, 777};
+    SetRandomIdSource([&keys] {
+        return keys.isEmpty() ? 778 + int(QDateTime::currentMSecsSinceEpoch() % 1000000) : keys.takeFirst();
+    });
+    EXPECT_TRUE(SaveOrder(newOrder("102", 20, {{0, false, 2, "Q", 1, true}})).isEmpty());
+    SetRandomIdSource({});
+    EXPECT_EQ(rows("select OrderProMainID, OrderProId from OrderProMain where GetOrderID = 102"),
+              QStringList{"777|2"});
 
     // An order without lines.
     EXPECT_TRUE(SaveOrder(newOrder("101", 20, {})).isEmpty());
