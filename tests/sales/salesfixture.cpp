@@ -4,6 +4,10 @@
 
 #include <QThread>
 
+#include <QListWidget>
+#include <QPushButton>
+
+#include "clients/quickselcompanyform.h"
 #include "core/dblayer.h"
 #include "core/session.h"
 #include "platform/database.h"
@@ -82,4 +86,15 @@ void SalesTest::saveWhileAnotherUserWrites(const QString& otherWrite, const std:
     other.exec(QStringLiteral("COMMIT"));
     saver.join();
     other.close();
+}
+
+void SalesTest::whenPartyPicker(qint32 id)
+{
+    whenModal<QuickSelCompanyForm>([id](QuickSelCompanyForm* picker) {
+        for (int i = 0; i < picker->List1->count(); ++i) {
+            if (picker->List1->item(i)->data(Qt::UserRole).toInt() == id)
+                picker->List1->setCurrentRow(i);
+        }
+        picker->Command1->click();
+    });
 }

@@ -33,6 +33,9 @@ protected:
     // moment and returns when the save has ended.
     void saveWhileAnotherUserWrites(const QString& otherWrite, const std::function<void()>& save);
 
+    // Answers the next client or company picker with the row of id.
+    static void whenPartyPicker(qint32 id);
+
     // Answers the next modal window, which must be a Form, with act as soon as it is shown.
     template <typename Form> static void whenModal(std::function<void(Form*)> act)
     {
