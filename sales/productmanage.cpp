@@ -19,6 +19,7 @@
 #include "sales/productmuladdform.h"
 #include "sales/productmulrecord.h"
 #include "sales/salescontrols.h"
+#include "sales/productsearch.h"
 #include "sales/salesgrid.h"
 
 namespace {

@@ -1,14 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QVariantList>
 
-// A query with its bound values.
-struct SqlQuery
-{
-    QString sql;
-    QVariantList params;
-};
+#include "sales/sqlquery.h"
 
 // The list query of the catalogue and the picker over products (bundles when bundles is true).
 // With a number, the rows whose number holds those digits; with a name whose first character is

@@ -11,6 +11,7 @@
 #include "platform/prompts.h"
 #include "sales/placement.h"
 #include "sales/salescontrols.h"
+#include "sales/productsearch.h"
 #include "sales/salesgrid.h"
 
 QuickSelProductFrom::QuickSelProductFrom(QWidget* parent) : QDialog(parent)

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-#include "sales/productsearch.h"
+#include "sales/sqlquery.h"
 
 class Grid;
 class Statement;
