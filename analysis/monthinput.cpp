@@ -15,6 +15,8 @@ namespace {
 const QString UnreadableMonth = QStringLiteral("日期输入出错，请手动输入");
 constexpr int LabelWidth = 70;
 constexpr int TextWidth = 80;
+constexpr int StepWidth = 70;
+constexpr int StepHeight = 26;
 
 } // namespace
 

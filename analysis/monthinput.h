@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QObject>
+#include <QRect>
 #include <QVector>
 
 class DateField;
@@ -33,8 +34,10 @@ public:
     // returns an invalid date.
     QDate firstDay();
 
-    // Places the label, text box and calendar from left, top (pixels); returns the right edge.
-    int placeField(int left, int top);
+    // Places the label, text box and calendar from left, top (pixels); the area they take.
+    QRect placeField(int left, int top);
+    // Places the two step buttons side by side from left, top; the area they take.
+    QRect placeSteps(int left, int top);
 
 Q_SIGNALS:
     // The month was changed through the calendar or a step button.
