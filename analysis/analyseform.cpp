@@ -21,7 +21,8 @@ constexpr int GridTop = 78;
 
 AnalyseForm::AnalyseForm(QWidget* parent)
     : AnalysisFrame(QStringLiteral("AnalyseForm"), QStringLiteral("月份分析"),
-                    {QStringLiteral("数量分析"), QStringLiteral("销售分析"), QStringLiteral("毛利分析")}, parent)
+                    {QStringLiteral("数量分析"), QStringLiteral("销售分析"), QStringLiteral("毛利分析")},
+                    parent)
 {
     Month = new MonthInput(this, QStringLiteral("选择月份："));
     Text3 = Month->Text3;
@@ -62,8 +63,8 @@ void AnalyseForm::arrange(int windowWidth, int windowHeight)
     frameGroup(3, Month->placeField(8, SecondRow));
     const int gridWidth = windowWidth - 360;
     const int titleLeft = Text3->x() + Text3->width() + 8;
-    Label1->setGeometry(titleLeft, SecondRow, TwipsToPixels(gridWidth - Text3->x() * TwipsPerPixel -
-                                                            Text3->Width() - 120),
+    Label1->setGeometry(titleLeft, SecondRow,
+                        TwipsToPixels(gridWidth - Text3->x() * TwipsPerPixel - Text3->Width() - 120),
                         Text3->height());
     Grid1->setGeometry(12, GridTop, TwipsToPixels(gridWidth),
                        TwipsToPixels(windowHeight - GridTop * TwipsPerPixel - 640));

@@ -29,7 +29,8 @@ constexpr int CommandHeight = 26;
 
 AnalyseForm2::AnalyseForm2(QWidget* parent)
     : AnalysisFrame(QStringLiteral("AnalyseForm2"), QStringLiteral("趋势分析"),
-                    {QStringLiteral("数量分析"), QStringLiteral("销售分析"), QStringLiteral("毛利分析")}, parent)
+                    {QStringLiteral("数量分析"), QStringLiteral("销售分析"), QStringLiteral("毛利分析")},
+                    parent)
 {
     Month = new MonthInput(this, QStringLiteral("终止月份："));
     Text3 = Month->Text3;

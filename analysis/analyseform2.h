@@ -26,10 +26,10 @@ public:
     FoxDate* FoxDate1 = nullptr;
     QVector<VsNetBut*> NextMonth;
     QLabel* Label2 = nullptr;
-    QComboBox* Combo1 = nullptr;     // period: 3 to 12 months
-    QListWidget* List1 = nullptr;    // users; the selected ones are the series
-    QVector<QPushButton*> Command1;  // "全部", "全否", "反选"
-    QVector<QRadioButton*> Option1;  // "三维", "平面"
+    QComboBox* Combo1 = nullptr;    // period: 3 to 12 months
+    QListWidget* List1 = nullptr;   // users; the selected ones are the series
+    QVector<QPushButton*> Command1; // "全部", "全否", "反选"
+    QVector<QRadioButton*> Option1; // "三维", "平面"
 
     // While true, changes of the period, the users or the chart style run nothing.
     bool SuppressRefresh = false;

@@ -45,7 +45,8 @@ void AnalyseForm3::AanBut_Click(int Index)
     if (Index < 0 || Index >= qMin(SixClassTables.size(), SixClassNames.size()) || Index >= ClassButtons)
         return;
     beginRun(Index, 2, 3);
-    const ClassCount::Result result = ClassCount::Run(Conn, SixClassTables.at(Index), AanBut[Index]->Caption());
+    const ClassCount::Result result =
+        ClassCount::Run(Conn, SixClassTables.at(Index), AanBut[Index]->Caption());
     TotalClients = result.totalClients;
     Label1->setText(result.title);
     for (const ClassCount::Item& item : result.items) {

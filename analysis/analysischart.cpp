@@ -106,9 +106,6 @@ QChart* TrendChart(const ChartRange& range, bool threeD)
         } else {
             line->setName(name);
             line->setPointsVisible(true);
-            QPen pen = line->pen();
-            pen.setWidth(2);
-            line->setPen(pen);
             added.append(line);
         }
     }
@@ -121,10 +118,17 @@ QChart* TrendChart(const ChartRange& range, bool threeD)
         series->attachAxis(categories);
         series->attachAxis(values);
     }
+    // The theme's colours, given depth or width once the theme has handed them out.
     if (bars) {
-        // The theme's colours, given depth once the theme has handed them out.
         for (QBarSet* set : bars->barSets())
             set->setBrush(raisedBrush(set->color(), false));
+    }
+    for (QAbstractSeries* series : added) {
+        if (auto* line = qobject_cast<QLineSeries*>(series)) {
+            QPen pen = line->pen();
+            pen.setWidth(3);
+            line->setPen(pen);
+        }
     }
     chart->legend()->setAlignment(Qt::AlignRight);
     chart->legend()->show();

@@ -1,10 +1,10 @@
 #include "analysis/analysisframe.h"
 
-#include <QChartView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "analysis/chartcell.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
 #include "core/formsizelimits.h"
@@ -140,7 +140,8 @@ void AnalysisFrame::showEvent(QShowEvent* event)
         return;
     m_placed = true;
     const QSize area = sub->mdiArea()->viewport()->size();
-    sub->move(qMax(0, (area.width() - sub->width()) / 2), qMax(0, int((area.height() - sub->height()) * 0.2)));
+    sub->move(qMax(0, (area.width() - sub->width()) / 2),
+              qMax(0, int((area.height() - sub->height()) * 0.2)));
 }
 
 void AnalysisFrame::fitChartCell()
@@ -161,10 +162,7 @@ void AnalysisFrame::beginRun(int Index, int cols, int rows)
 void AnalysisFrame::endRun(QChart* chart)
 {
     if (chart) {
-        auto* view = new QChartView(chart);
-        view->setObjectName(QStringLiteral("Chart"));
-        view->setRenderHint(QPainter::Antialiasing);
-        Grid1->AddChart(1, 1, view);
+        Grid1->AddChart(1, 1, new ChartCell(chart));
     }
     Grid1->setAutoRedraw(true);
     Grid1->Refresh();
@@ -186,8 +184,8 @@ ChartRange AnalysisFrame::range(int firstRow, int firstCol, int lastRow, int las
 
 QChart* AnalysisFrame::chart() const
 {
-    const auto* view = qobject_cast<QChartView*>(Grid1->Chart(1, 1));
-    return view ? view->chart() : nullptr;
+    const auto* cell = qobject_cast<ChartCell*>(Grid1->Chart(1, 1));
+    return cell ? cell->chart() : nullptr;
 }
 
 void AnalysisFrame::VsNetBut4_Click()

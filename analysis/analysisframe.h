@@ -39,8 +39,7 @@ public:
     QChart* chart() const;
 
 protected:
-    AnalysisFrame(const QString& name, const QString& caption, const QStringList& analyses,
-                  QWidget* parent);
+    AnalysisFrame(const QString& name, const QString& caption, const QStringList& analyses, QWidget* parent);
 
     // Load, steps 1 to 6: skin, grid font, size limits, hidden header row and column. hideRow2:
     // the ranking windows hide their value row from the start.

@@ -14,7 +14,7 @@ namespace {
 
 const QString UnreadableMonth = QStringLiteral("日期输入出错，请手动输入");
 constexpr int LabelWidth = 70;
-constexpr int TextWidth = 80;
+constexpr int TextWidth = 100;
 constexpr int StepWidth = 70;
 constexpr int StepHeight = 26;
 
@@ -59,7 +59,7 @@ QDate MonthInput::firstDay()
     return day;
 }
 
-int MonthInput::placeField(int left, int top)
+QRect MonthInput::placeField(int left, int top)
 {
     const int height = TwipsToPixels(Text3->Height());
     Label8->setGeometry(left, top, LabelWidth, height);
@@ -68,7 +68,14 @@ int MonthInput::placeField(int left, int top)
                      Text3->Height());
     FoxDate1->move(textLeft, top + height);
     FoxDate1->raise();
-    return textLeft + TextWidth;
+    return QRect(left, top, textLeft + TextWidth - left, height);
+}
+
+QRect MonthInput::placeSteps(int left, int top)
+{
+    NextMonth[0]->setGeometry(left, top, StepWidth, StepHeight);
+    NextMonth[1]->setGeometry(left + StepWidth + 4, top, StepWidth, StepHeight);
+    return NextMonth[0]->geometry().united(NextMonth[1]->geometry());
 }
 
 void MonthInput::NextMonth_Click(int Index)

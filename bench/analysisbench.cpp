@@ -42,9 +42,10 @@ void openAnalysisDatabase()
                                  "values (?, ?, 1, ?)"),
                   {u, QStringLiteral("销售员%1").arg(u), u});
     }
-    Statement st(Conn, QStringLiteral("insert into orderdata (orderid, createuser, OrderDate, overdate, OrderSell, "
-                                      "realsell, ordercost, orderischeck, orderisover) "
-                                      "values (?, ?, ?, ?, ?, ?, ?, -1, -1)"));
+    Statement st(Conn,
+                 QStringLiteral("insert into orderdata (orderid, createuser, OrderDate, overdate, OrderSell, "
+                                "realsell, ordercost, orderischeck, orderisover) "
+                                "values (?, ?, ?, ?, ?, ?, ?, -1, -1)"));
     auto* rng = QRandomGenerator::global();
     const QDate yearStart(2011, 1, 1);
     for (int i = 1; i <= OrderCount; ++i) {
@@ -143,7 +144,8 @@ void BM_Trend12MonthsBare(benchmark::State& state)
     openAnalysisDatabase();
     sqlite3_stmt* stmt = prepare(MonthTrend::Sql(MonthTrend::Sales, true));
     QList<qint32> users;
-    sqlite3_stmt* list = prepare(QStringLiteral("select userid from userdata order by UserDataGetOrder, userid"));
+    sqlite3_stmt* list =
+        prepare(QStringLiteral("select userid from userdata order by UserDataGetOrder, userid"));
     while (sqlite3_step(list) == SQLITE_ROW)
         users.append(sqlite3_column_int(list, 0));
     sqlite3_finalize(list);

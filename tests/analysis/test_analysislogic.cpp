@@ -70,26 +70,7 @@ protected:
     void SetUp() override
     {
         DbTest::SetUp();
-        AddUser(2, QStringLiteral("张三"), 3);
-        AddUser(3, QStringLiteral("李四"), 2);
-        AddUser(4, QStringLiteral("王五"), 4);
-        const QDate sep(2011, 9, 1);
-        // 张三: sales 123456.78, cost 50000 in September.
-        AddOrder(101, 2, sep, 100000.00, 50000.00);
-        AddOrder(102, 2, QDate(2011, 9, 30), 23456.78, 0.0);
-        // Never checked: no overdate, whatever its flags say.
-        AddOrder(103, 2, QDate(), 99999.00, 0.0);
-        // 李四: three orders sold below cost.
-        AddOrder(201, 3, QDate(2011, 9, 5), 1000.0, 2000.0);
-        AddOrder(202, 3, QDate(2011, 9, 6), 1000.0, 2000.0);
-        AddOrder(203, 3, QDate(2011, 9, 7), 1000.0, 2000.0);
-        // 王五: one order without any amount.
-        AddOrder(301, 4, QDate(2011, 9, 9), QVariant(), QVariant());
-        // A creator with no user row.
-        AddOrder(901, 99, QDate(2011, 9, 10), 5000.0, 0.0);
-        // Just outside the month on both sides.
-        AddOrder(401, 2, QDate(2011, 8, 31), 7000.0, 0.0);
-        AddOrder(402, 2, QDate(2011, 10, 1), 8000.0, 0.0);
+        AddSampleOrders();
     }
 };
 
@@ -164,12 +145,7 @@ TEST_F(AnalysisQueries, ClientsPerClassificationValueWithTheUndefinedCountedAtEa
               QStringLiteral("客户类型分析(总客户数量：0)"));
     EXPECT_TRUE(ClassCount::Run(Conn, QStringLiteral("ClientType"), type).items.isEmpty());
 
-    AddClient(1, 2);
-    AddClient(2, 2);
-    AddClient(3, 2);
-    AddClient(4, 1);
-    AddClient(5, 0);  // no value
-    AddClient(6, 99); // a value the table no longer holds
+    AddSampleClients();
     auto result = ClassCount::Run(Conn, QStringLiteral("ClientType"), type);
     EXPECT_EQ(result.title, QStringLiteral("客户类型分析(总客户数量：6)"));
     // Fewest first; values nobody carries are absent; the remainder comes last.

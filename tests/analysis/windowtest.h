@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+
+#include "controls/vsnetbut.h"
+#include "tests/support/fixtures.h"
+
+// Clicks one of the program's buttons as a user does.
+inline void Click(VsNetBut* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+// How many pixels of an image are clearly coloured (not white, grey or black): bars and lines.
+inline int ColouredPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.hsvSaturation() > 80 && c.value() > 40)
+                ++count;
+        }
+    }
+    return count;
+}
+
+template <typename Form> void ShowForm(Form& form)
+{
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+}
