@@ -1,5 +1,7 @@
 #include "analysis/monthtrend.h"
 
+#include <QHash>
+
 #include "analysis/analysisvalues.h"
 #include "platform/database.h"
 #include "platform/recordset.h"
@@ -13,12 +15,9 @@ QString yearMonth(const QDate& day)
     return QStringLiteral("%1-%2").arg(day.year()).arg(day.month());
 }
 
-double valueOf(Database& db, const QString& sql, int measure, const QVariantList& params)
+// A month's measured value as the cell shows it: orders, or 万元.
+double valueOf(int measure, double measured)
 {
-    Recordset rs;
-    rs.Open(sql, db, params);
-    // An empty sum (no order in the month) reads as 0.
-    const double measured = rs.Eof() ? 0.0 : rs.Number(QStringLiteral("orderCount"));
     return measure == OrderCount ? measured : TenThousandYuan(measured);
 }
 
@@ -52,22 +51,26 @@ QString Title(const Period& period, int measure, const QString& periodText)
 
 QString Sql(int measure, bool perUser)
 {
-    QString sql;
+    QString expression;
     switch (measure) {
     case Sales:
-        sql = QStringLiteral("select sum(realsell) as orderCount from orderdata");
+        expression = QStringLiteral("sum(realsell)");
         break;
     case GrossProfit:
-        sql = QStringLiteral("select sum(realsell-ordercost) as orderCount from orderdata");
+        expression = QStringLiteral("sum(realsell-ordercost)");
         break;
     default:
-        sql = QStringLiteral("select count(orderid) as orderCount from orderdata");
+        expression = QStringLiteral("count(orderid)");
         break;
     }
-    sql += QStringLiteral(" where overdate>=? and overdate<?");
-    if (perUser)
-        sql += QStringLiteral(" and createuser=?");
-    return sql;
+    // Per user, one query gives every creator's value of the month at once.
+    if (perUser) {
+        return QStringLiteral("select createuser,") + expression +
+               QStringLiteral(
+                   " as orderCount from orderdata where overdate>=? and overdate<? group by createuser");
+    }
+    return QStringLiteral("select ") + expression +
+           QStringLiteral(" as orderCount from orderdata where overdate>=? and overdate<?");
 }
 
 Result Run(Database& db, int measure, const Period& period, const QList<User>& users)
@@ -80,7 +83,9 @@ Result Run(Database& db, int measure, const Period& period, const QList<User>& u
         const QString sql = Sql(measure, false);
         for (int m = 0; m < months; ++m) {
             const QDate first = period.firstDay.addMonths(m);
-            result.values[0][m] = valueOf(db, sql, measure, {first, NextMonthStart(first)});
+            Recordset rs;
+            rs.Open(sql, db, {first, NextMonthStart(first)});
+            result.values[0][m] = rs.Eof() ? 0.0 : valueOf(measure, rs.Number(QStringLiteral("orderCount")));
         }
         return result;
     }
@@ -90,9 +95,14 @@ Result Run(Database& db, int measure, const Period& period, const QList<User>& u
     const QString sql = Sql(measure, true);
     for (int m = 0; m < months; ++m) {
         const QDate first = period.firstDay.addMonths(m);
-        const QDate next = NextMonthStart(first);
+        Recordset rs;
+        rs.Open(sql, db, {first, NextMonthStart(first)});
+        QHash<qint64, double> byUser;
+        for (; !rs.Eof(); rs.MoveNext())
+            byUser.insert(rs.Int(QStringLiteral("createuser")), rs.Number(QStringLiteral("orderCount")));
+        // A user without orders in the month has 0, as an empty sum reads.
         for (int r = 0; r < users.size(); ++r)
-            result.values[r][m] = valueOf(db, sql, measure, {first, next, users.at(r).id});
+            result.values[r][m] = valueOf(measure, byUser.value(users.at(r).id, 0.0));
     }
     return result;
 }

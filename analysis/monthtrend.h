@@ -48,11 +48,11 @@ struct Result
     QVector<QVector<double>> values; // values[series][month]: orders, or 万元
 };
 
-// The query of one month's value, values bound: first day of the month and of the next, and the
-// user's id when perUser.
+// The query of one month's values, values bound: the first day of the month and of the next. The
+// whole company's gives one value; per user it gives one row per creator with orders.
 QString Sql(int measure, bool perUser);
 
-// The values of the period, queried month by month and within a month user by user.
+// The values of the period, queried month by month.
 Result Run(Database& db, int measure, const Period& period, const QList<User>& users);
 
 } // namespace MonthTrend
