@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QImage>
+#include <QProcess>
 #include <QTest>
 #include <QWidget>
 
@@ -31,4 +33,17 @@ template <typename Form> void ShowForm(Form& form)
 {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+}
+
+// The first page of a PDF file as an image (pdftoppm of poppler-utils, 50 dots per inch).
+inline QImage PdfPageImage(const QString& pdf)
+{
+    const QString prefix = QFileInfo(pdf).absolutePath() + QStringLiteral("/page");
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+                   QStringLiteral("-singlefile"), pdf, prefix});
+    if (!process.waitForFinished(30000))
+        return QImage();
+    return QImage(prefix + QStringLiteral(".png"));
 }
