@@ -30,14 +30,6 @@ protected:
     }
 };
 
-QStringList rowTexts(Grid* grid, int row)
-{
-    QStringList texts;
-    for (int c = 2; c < grid->Cols(); ++c)
-        texts.append(grid->Cell(row, c).Text());
-    return texts;
-}
-
 QLabel* dayLabel(FoxDate* calendar, int day)
 {
     return calendar->Label2(
@@ -59,9 +51,9 @@ TEST_F(AnalyseFormTest, RanksTheChosenMeasureOfTheMonthAndReRunsItFromTheMonthCo
     form.Text3->setText(QStringLiteral("2011-09"));
     Click(form.AanBut[1]);
     EXPECT_EQ(form.Label1->text(), QStringLiteral("2011年9月 已结束订单销售额分析(共12.65万元)"));
-    EXPECT_EQ(rowTexts(form.Grid1, 1),
+    EXPECT_EQ(RowTexts(form.Grid1, 1),
               (QStringList{QStringLiteral("张三(12.35)"), QStringLiteral("李四(0.3)")}));
-    EXPECT_EQ(rowTexts(form.Grid1, 2), (QStringList{QStringLiteral("12.35"), QStringLiteral("0.3")}));
+    EXPECT_EQ(RowTexts(form.Grid1, 2), (QStringList{QStringLiteral("12.35"), QStringLiteral("0.3")}));
     EXPECT_EQ(form.Grid1->Column(2).Width(), 0);
     EXPECT_EQ(form.Grid1->Column(3).Width(), 0);
     EXPECT_EQ(form.Grid1->RowHeight(2), 0);
@@ -86,7 +78,7 @@ TEST_F(AnalyseFormTest, RanksTheChosenMeasureOfTheMonthAndReRunsItFromTheMonthCo
     Click(form.NextMonth[1]);
     EXPECT_EQ(form.Text3->Text(), QStringLiteral("2011-10"));
     EXPECT_EQ(form.Label1->text(), QStringLiteral("2011年10月 已结束订单销售额分析(共0.8万元)"));
-    EXPECT_EQ(rowTexts(form.Grid1, 1), QStringList{QStringLiteral("张三(0.8)")});
+    EXPECT_EQ(RowTexts(form.Grid1, 1), QStringList{QStringLiteral("张三(0.8)")});
 
     // A month typed by hand counts at the next run; a day picked in the calendar runs at once.
     form.Text3->setText(QStringLiteral("2011-9"));
@@ -101,7 +93,7 @@ TEST_F(AnalyseFormTest, RanksTheChosenMeasureOfTheMonthAndReRunsItFromTheMonthCo
 
     // The count and the profit ranking of the same month.
     Click(form.AanBut[0]);
-    EXPECT_EQ(rowTexts(form.Grid1, 1),
+    EXPECT_EQ(RowTexts(form.Grid1, 1),
               (QStringList{QStringLiteral("李四(3)"), QStringLiteral("张三(2)"), QStringLiteral("王五(1)")}));
     Click(form.AanBut[2]);
     EXPECT_EQ(form.Label1->text(), QStringLiteral("2011年9月 已结束订单毛利分析(共7.35万元)"));

@@ -26,14 +26,6 @@ protected:
     }
 };
 
-QStringList rowTexts(Grid* grid, int row, int firstCol = 3)
-{
-    QStringList texts;
-    for (int c = firstCol; c < grid->Cols(); ++c)
-        texts.append(grid->Cell(row, c).Text());
-    return texts;
-}
-
 QStringList seriesOf(Grid* grid)
 {
     QStringList names;
@@ -68,9 +60,9 @@ TEST_F(AnalyseForm2Test, ChartsEachChosenUserOrTheWholeCompanyMonthByMonth)
     form.Combo1->setCurrentIndex(0);
     EXPECT_EQ(form.Label1->text(), QStringLiteral("2011-8 至 2011-10 订单数量3个月趋势"));
     EXPECT_EQ(form.Grid1->Cell(2, 2).Text(), QStringLiteral("月份"));
-    EXPECT_EQ(rowTexts(form.Grid1, 2),
+    EXPECT_EQ(RowTexts(form.Grid1, 2, 3),
               (QStringList{QStringLiteral("11-8"), QStringLiteral("11-9"), QStringLiteral("11-10")}));
-    EXPECT_EQ(rowTexts(form.Grid1, 3),
+    EXPECT_EQ(RowTexts(form.Grid1, 3, 3),
               (QStringList{QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("1")}));
     EXPECT_EQ(form.Grid1->RowHeight(2), 0);
     EXPECT_EQ(form.Grid1->Column(2).Width(), 0);
@@ -78,7 +70,7 @@ TEST_F(AnalyseForm2Test, ChartsEachChosenUserOrTheWholeCompanyMonthByMonth)
 
     Click(form.AanBut[1]);
     EXPECT_EQ(form.Label1->text(), QStringLiteral("2011-8 至 2011-10 订单销售额3个月趋势(单位：万元)"));
-    EXPECT_EQ(rowTexts(form.Grid1, 3),
+    EXPECT_EQ(RowTexts(form.Grid1, 3, 3),
               (QStringList{QStringLiteral("0.7"), QStringLiteral("13.15"), QStringLiteral("0.8")}));
 
     // Each user picked re-runs; the series follow the list's order, each with its own orders.
@@ -86,9 +78,9 @@ TEST_F(AnalyseForm2Test, ChartsEachChosenUserOrTheWholeCompanyMonthByMonth)
     EXPECT_EQ(seriesOf(form.Grid1), QStringList{QStringLiteral("张三")});
     clickItem(form.List1, 1);
     EXPECT_EQ(seriesOf(form.Grid1), (QStringList{QStringLiteral("李四"), QStringLiteral("张三")}));
-    EXPECT_EQ(rowTexts(form.Grid1, 3),
+    EXPECT_EQ(RowTexts(form.Grid1, 3, 3),
               (QStringList{QStringLiteral("0"), QStringLiteral("0.3"), QStringLiteral("0")}));
-    EXPECT_EQ(rowTexts(form.Grid1, 4),
+    EXPECT_EQ(RowTexts(form.Grid1, 4, 3),
               (QStringList{QStringLiteral("0.7"), QStringLiteral("12.35"), QStringLiteral("0.8")}));
     EXPECT_EQ(form.Grid1->RowHeight(3), 0);
     EXPECT_EQ(form.Grid1->RowHeight(4), 0);
@@ -105,7 +97,7 @@ TEST_F(AnalyseForm2Test, ChartsEachChosenUserOrTheWholeCompanyMonthByMonth)
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->name(), QStringLiteral("张三"));
     EXPECT_EQ(line->points(), (QList<QPointF>{{0, 0.7}, {1, 12.35}, {2, 0.8}}));
-    EXPECT_EQ(rowTexts(form.Grid1, 4),
+    EXPECT_EQ(RowTexts(form.Grid1, 4, 3),
               (QStringList{QStringLiteral("0.7"), QStringLiteral("12.35"), QStringLiteral("0.8")}));
 
     // Invert, none and all change the selection and run once with the new one.
@@ -118,7 +110,7 @@ TEST_F(AnalyseForm2Test, ChartsEachChosenUserOrTheWholeCompanyMonthByMonth)
                                                  QStringLiteral("张三"), QStringLiteral("王五")}));
     Click(form.AanBut[2]);
     EXPECT_EQ(form.LastAnalysisIndex, 2);
-    EXPECT_EQ(rowTexts(form.Grid1, 4),
+    EXPECT_EQ(RowTexts(form.Grid1, 4, 3),
               (QStringList{QStringLiteral("0"), QStringLiteral("-0.3"), QStringLiteral("0")}));
 
     // Twelve months ending in March cross the year.

@@ -10,18 +10,6 @@
 #include "tests/analysis/windowtest.h"
 #include "tests/support/pdftext.h"
 
-namespace {
-
-QStringList rowTexts(Grid* grid, int row)
-{
-    QStringList texts;
-    for (int c = 2; c < grid->Cols(); ++c)
-        texts.append(grid->Cell(row, c).Text());
-    return texts;
-}
-
-} // namespace
-
 using AnalyseForm3Test = DbTest;
 
 TEST_F(AnalyseForm3Test, CountsClientsPerValueWithTheUndefinedCountedAtEachRun)
@@ -38,10 +26,10 @@ TEST_F(AnalyseForm3Test, CountsClientsPerValueWithTheUndefinedCountedAtEachRun)
         EXPECT_FALSE(form.AanBut[i]->isVisible()) << i;
 
     EXPECT_EQ(form.Label1->text(), QStringLiteral("客户类型分析(总客户数量：6)"));
-    EXPECT_EQ(rowTexts(form.Grid1, 1),
+    EXPECT_EQ(RowTexts(form.Grid1, 1),
               (QStringList{QStringLiteral("个人客户(1)"), QStringLiteral("企业客户(3)"),
                            QStringLiteral("未定义(2)")}));
-    EXPECT_EQ(rowTexts(form.Grid1, 2),
+    EXPECT_EQ(RowTexts(form.Grid1, 2),
               (QStringList{QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("2")}));
     auto* bars = qobject_cast<QHorizontalBarSeries*>(form.chart()->series().value(0));
     ASSERT_NE(bars, nullptr);
@@ -52,13 +40,13 @@ TEST_F(AnalyseForm3Test, CountsClientsPerValueWithTheUndefinedCountedAtEachRun)
     AddClient(8, 0);
     Click(form.AanBut[0]);
     EXPECT_EQ(form.Label1->text(), QStringLiteral("客户类型分析(总客户数量：8)"));
-    EXPECT_EQ(rowTexts(form.Grid1, 1),
+    EXPECT_EQ(RowTexts(form.Grid1, 1),
               (QStringList{QStringLiteral("个人客户(2)"), QStringLiteral("企业客户(3)"),
                            QStringLiteral("未定义(3)")}));
 
     Click(form.AanBut[1]);
     EXPECT_EQ(form.LastAnalysisIndex, 1);
-    EXPECT_EQ(rowTexts(form.Grid1, 1), QStringList{QStringLiteral("未定义(8)")});
+    EXPECT_EQ(RowTexts(form.Grid1, 1), QStringList{QStringLiteral("未定义(8)")});
 
     // The printout of the chart.
     const QString pdf = pathOf(QStringLiteral("clients.pdf"));

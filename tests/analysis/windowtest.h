@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "controls/vsnetbut.h"
+#include "platform/grid.h"
 #include "tests/support/fixtures.h"
 
 // Clicks one of the program's buttons as a user does.
@@ -27,6 +28,15 @@ inline int ColouredPixels(const QImage& image)
         }
     }
     return count;
+}
+
+// The texts of one grid row from column firstCol to the last.
+inline QStringList RowTexts(Grid* grid, int row, int firstCol = 2)
+{
+    QStringList texts;
+    for (int c = firstCol; c < grid->Cols(); ++c)
+        texts.append(grid->Cell(row, c).Text());
+    return texts;
 }
 
 template <typename Form> void ShowForm(Form& form)
