@@ -18,7 +18,8 @@ QString ClassTable::quotedTable() const
 
 QString ClassTable::orderedSelect() const
 {
-    return QStringLiteral("select * from %1 order by %2, rowid").arg(quotedTable(), QuoteIdentifier(orderColumn()));
+    return QStringLiteral("select * from %1 order by %2, rowid")
+        .arg(quotedTable(), QuoteIdentifier(orderColumn()));
 }
 
 QList<ClassItem> ClassTable::loadAndRenumber()
@@ -55,7 +56,8 @@ qint32 ClassTable::add(const QString& name)
 void ClassTable::rename(qint32 id, const QString& name)
 {
     Recordset rs;
-    rs.Open(QStringLiteral("select * from %1 where %2=?").arg(quotedTable(), QuoteIdentifier(idColumn())), Conn, {id});
+    rs.Open(QStringLiteral("select * from %1 where %2=?").arg(quotedTable(), QuoteIdentifier(idColumn())),
+            Conn, {id});
     if (!rs.Eof()) {
         rs.SetValue(nameColumn(), name);
         rs.Update();
