@@ -6,16 +6,6 @@
 
 namespace {
 
-QString flag(const QVariant& value)
-{
-    return value.toInt() != 0 ? QStringLiteral("1") : QStringLiteral("-1");
-}
-
-QString amount(const QVariant& value)
-{
-    return value.isNull() ? QString() : AmountText(value.toDouble());
-}
-
 // Appends the rows of a line query (number, name, quantity, last column) numbered from the
 // count already in rows.
 void appendLines(QStringList& rows, const QString& sql, qint32 orderId,
@@ -70,12 +60,27 @@ SqlQuery OrderListQuery(const OrderListFilter& filter)
 
 QString OrderListRow(const Statement& st)
 {
-    QStringList cells{st.value(0).toString(), st.value(1).toString(), st.value(2).toString(),
-                      amount(st.value(3)),    amount(st.value(4)),    st.value(5).toString(),
-                      flag(st.value(6)),      flag(st.value(7))};
-    if (CanSeeAllUser)
-        cells << (st.value(8).toInt() == CurUserID ? QString() : st.value(9).toString());
-    return cells.join(QLatin1Char('\t'));
+    // Built in one string: the list fills 100,000 of these at a time.
+    QString row;
+    row.reserve(96);
+    const auto cell = [&row](QStringView text) {
+        row += text;
+        row += QLatin1Char('\t');
+    };
+    const auto amount = [&cell](const QVariant& v) { cell(v.isNull() ? QString() : AmountText(v.toDouble())); };
+    const auto flag = [&cell](const QVariant& v) { cell(v.toInt() != 0 ? u"1" : u"-1"); };
+    cell(QString::number(st.value(0).toLongLong()));
+    cell(st.value(1).toString());
+    cell(st.value(2).toString());
+    amount(st.value(3));
+    amount(st.value(4));
+    cell(st.value(5).toString());
+    flag(st.value(6));
+    flag(st.value(7));
+    if (CanSeeAllUser && st.value(8).toInt() != CurUserID)
+        cell(st.value(9).toString());
+    row.chop(1);
+    return row;
 }
 
 QStringList OrderMainLineRows(qint32 orderId)

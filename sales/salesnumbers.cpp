@@ -71,14 +71,10 @@ double RoundMoney(double value)
 
 QString AmountText(double value)
 {
-    QString text = QString::number(value, 'f', 10);
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    if (text == QLatin1String("-0"))
-        text = QStringLiteral("0");
-    return text;
+    // The shortest decimal that reads back as the stored amount, never in exponent form.
+    if (value == 0)
+        return QStringLiteral("0");
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
 }
 
 QString PriceText(double value)
