@@ -77,6 +77,12 @@ QList<StoredContract> LoadCompanyContracts(qint32 companyId)
         {companyId});
 }
 
+void TrimContractEntries(QList<ContractEntry>& entries)
+{
+    for (ContractEntry& entry : entries)
+        entry.text = TrimText(entry.text);
+}
+
 void CheckContractEntries(QList<ContractEntry>& entries, bool completeWebAddresses, QStringList& lines)
 {
     for (const ContractEntry& entry : entries) {
