@@ -16,6 +16,7 @@
 #include "core/dblayer.h"
 #include "core/session.h"
 #include "platform/grid.h"
+#include "tests/admin/logfixture.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/pdftext.h"
 
@@ -24,16 +25,12 @@ namespace {
 const QString Unreadable = QStringLiteral("日期输入发生未知错误，请手动输入。");
 
 // Entries of admin (1) and 陈经理 (2) today, yesterday and three days ago.
-class LogManageFormTest : public DbTest
+class LogManageFormTest : public LogTest
 {
 protected:
     void SetUp() override
     {
-        DbTest::SetUp();
-        Conn.exec(QStringLiteral(
-            "insert into userdata (userid, username, GetUserClassID) values (2, '陈经理', 1)"));
-        Conn.exec(
-            QStringLiteral("insert into client (clientid, clientname, createuser) values (11, '林小姐', 1)"));
+        LogTest::SetUp();
         Conn.exec(QStringLiteral(
             "insert into product (productid, productname, createuser) values (31, '茶具', 2)"));
         const QDate today = QDate::currentDate();
@@ -50,14 +47,6 @@ protected:
     {
         delete m_form.data();
         DbTest::TearDown();
-    }
-
-    static void log(int id, int user, int operate, int logClass, int editId, const QDate& day,
-                    const char* time)
-    {
-        Conn.exec(QStringLiteral("insert into logdata values (?, ?, ?, ?, ?, ?)"),
-                  {id, user, operate, logClass, editId,
-                   day.toString(QStringLiteral("yyyy-MM-dd ")) + QString::fromLatin1(time)});
     }
 
     LogManageForm* open()
