@@ -136,37 +136,39 @@ SavedClient SaveClient(qint32 clientId, const ClientFields& fields, const QStrin
         saved.companyId = AddNamedCompany(newCompanyName);
 
     const QDate today = QDate::currentDate();
+    const auto fill = [&](Recordset& rs) {
+        rs.SetValue(QStringLiteral("GetCompany"), saved.companyId);
+        rs.SetValue(QStringLiteral("LastChangeDate"), today);
+        rs.SetValue(QStringLiteral("clientname"), fields.name);
+        rs.SetValue(QStringLiteral("ClientPinyin"), GetPinyinInitials(fields.name));
+        rs.SetValue(QStringLiteral("sex"), fields.sex);
+        rs.SetValue(QStringLiteral("personcard"), fields.personCard);
+        rs.SetValue(QStringLiteral("Birthday"), ReadBirthday(fields.birthday));
+        rs.SetValue(QStringLiteral("zipcode"), fields.zipcode);
+        rs.SetValue(QStringLiteral("salary"), SalaryValue(fields.salary));
+        rs.SetValue(QStringLiteral("address"), fields.address);
+        rs.SetValue(QStringLiteral("addresscode"), fields.addressCode);
+        rs.SetValue(QStringLiteral("remark"), fields.remark);
+        for (qsizetype i = 0; i < classTables.size(); ++i)
+            rs.SetValue(classColumn(classTables.at(i)), fields.classIds.value(i));
+    };
     Recordset rs;
     rs.Open(QStringLiteral("select * from client where clientid = ?"), Conn, {clientId});
     qint32 operation = LogModify;
     if (rs.Eof()) {
-        rs.AddNew();
-        saved.clientId = NewRandomId(QStringLiteral("Client"), QStringLiteral("clientid"));
-        rs.SetValue(QStringLiteral("clientid"), saved.clientId);
-        rs.SetValue(QStringLiteral("createDate"), today);
-        rs.SetValue(QStringLiteral("createuser"), CurUserID);
         operation = LogAdd;
+        saved.clientId = AddNewWithRandomId(rs, QStringLiteral("clientid"), [&] {
+            rs.SetValue(QStringLiteral("createDate"), today);
+            rs.SetValue(QStringLiteral("createuser"), CurUserID);
+            fill(rs);
+        });
+    } else {
+        fill(rs);
+        rs.Update();
     }
-    WriteLog(operation, LogClient, saved.clientId);
-
-    rs.SetValue(QStringLiteral("GetCompany"), saved.companyId);
-    rs.SetValue(QStringLiteral("LastChangeDate"), today);
-    rs.SetValue(QStringLiteral("clientname"), fields.name);
-    rs.SetValue(QStringLiteral("ClientPinyin"), GetPinyinInitials(fields.name));
-    rs.SetValue(QStringLiteral("sex"), fields.sex);
-    rs.SetValue(QStringLiteral("personcard"), fields.personCard);
-    rs.SetValue(QStringLiteral("Birthday"), ReadBirthday(fields.birthday));
-    rs.SetValue(QStringLiteral("zipcode"), fields.zipcode);
-    rs.SetValue(QStringLiteral("salary"), SalaryValue(fields.salary));
-    rs.SetValue(QStringLiteral("address"), fields.address);
-    rs.SetValue(QStringLiteral("addresscode"), fields.addressCode);
-    rs.SetValue(QStringLiteral("remark"), fields.remark);
-    for (qsizetype i = 0; i < classTables.size(); ++i)
-        rs.SetValue(classColumn(classTables.at(i)), fields.classIds.value(i));
-
-    SaveContracts(entries, saved.clientId, false);
-    rs.Update();
     rs.Close();
+    WriteLog(operation, LogClient, saved.clientId);
+    SaveContracts(entries, saved.clientId, false);
     transaction.commit();
     return saved;
 }

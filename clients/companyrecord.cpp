@@ -56,49 +56,51 @@ qint32 SaveCompany(qint32 companyId, const CompanyFields& fields, const QList<Co
 {
     Transaction transaction(Conn);
     const QDate today = QDate::currentDate();
+    const auto fill = [&](Recordset& rs) {
+        rs.SetValue(QStringLiteral("LastChangeDate"), today);
+        rs.SetValue(QStringLiteral("companyname"), fields.name);
+        rs.SetValue(QStringLiteral("companyPinyin"), GetPinyinInitials(fields.name));
+        rs.SetValue(QStringLiteral("CompanyShortName"), fields.shortName);
+        rs.SetValue(QStringLiteral("Bank"), fields.bank);
+        rs.SetValue(QStringLiteral("BankCode"), fields.bankCode);
+        rs.SetValue(QStringLiteral("address"), fields.address);
+        rs.SetValue(QStringLiteral("addresscode"), fields.addressCode);
+        rs.SetValue(QStringLiteral("Introduce"), fields.introduce);
+        rs.SetValue(QStringLiteral("remark"), fields.remark);
+    };
     Recordset rs;
     rs.Open(QStringLiteral("select * from company where companyid = ?"), Conn, {companyId});
     qint32 operation = LogModify;
     if (rs.Eof()) {
-        rs.AddNew();
-        companyId = NewRandomId(QStringLiteral("company"), QStringLiteral("companyid"));
-        rs.SetValue(QStringLiteral("companyid"), companyId);
-        rs.SetValue(QStringLiteral("createDate"), today);
-        rs.SetValue(QStringLiteral("createuser"), CurUserID);
         operation = LogAdd;
+        companyId = AddNewWithRandomId(rs, QStringLiteral("companyid"), [&] {
+            rs.SetValue(QStringLiteral("createDate"), today);
+            rs.SetValue(QStringLiteral("createuser"), CurUserID);
+            fill(rs);
+        });
+    } else {
+        fill(rs);
+        rs.Update();
     }
-    WriteLog(operation, LogCompany, companyId);
-    rs.SetValue(QStringLiteral("LastChangeDate"), today);
-    rs.SetValue(QStringLiteral("companyname"), fields.name);
-    rs.SetValue(QStringLiteral("companyPinyin"), GetPinyinInitials(fields.name));
-    rs.SetValue(QStringLiteral("CompanyShortName"), fields.shortName);
-    rs.SetValue(QStringLiteral("Bank"), fields.bank);
-    rs.SetValue(QStringLiteral("BankCode"), fields.bankCode);
-    rs.SetValue(QStringLiteral("address"), fields.address);
-    rs.SetValue(QStringLiteral("addresscode"), fields.addressCode);
-    rs.SetValue(QStringLiteral("Introduce"), fields.introduce);
-    rs.SetValue(QStringLiteral("remark"), fields.remark);
-    SaveContracts(entries, companyId, true);
-    rs.Update();
     rs.Close();
+    WriteLog(operation, LogCompany, companyId);
+    SaveContracts(entries, companyId, true);
     transaction.commit();
     return companyId;
 }
 
 qint32 AddNamedCompany(const QString& name)
 {
-    const qint32 companyId = NewRandomId(QStringLiteral("company"), QStringLiteral("companyid"));
     Recordset rs;
     rs.Open(QStringLiteral("select * from company where companyid = 0"), Conn);
-    rs.AddNew();
-    rs.SetValue(QStringLiteral("companyid"), companyId);
-    rs.SetValue(QStringLiteral("createDate"), QDate::currentDate());
-    rs.SetValue(QStringLiteral("createuser"), CurUserID);
-    rs.SetValue(QStringLiteral("companyname"), name);
-    // Its initials too, so that the picker and the company list find it by them.
-    rs.SetValue(QStringLiteral("companyPinyin"), GetPinyinInitials(name));
-    WriteLog(LogAdd, LogCompany, companyId);
-    rs.Update();
+    const qint32 companyId = AddNewWithRandomId(rs, QStringLiteral("companyid"), [&] {
+        rs.SetValue(QStringLiteral("createDate"), QDate::currentDate());
+        rs.SetValue(QStringLiteral("createuser"), CurUserID);
+        rs.SetValue(QStringLiteral("companyname"), name);
+        // Its initials too, so that the picker and the company list find it by them.
+        rs.SetValue(QStringLiteral("companyPinyin"), GetPinyinInitials(name));
+    });
     rs.Close();
+    WriteLog(LogAdd, LogCompany, companyId);
     return companyId;
 }
