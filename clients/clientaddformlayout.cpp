@@ -9,6 +9,7 @@
 
 #include "clients/classtable.h"
 #include "clients/contractpanel.h"
+#include "clients/formlayout.h"
 #include "controls/cityselect.h"
 #include "controls/datefield.h"
 #include "controls/foxdate.h"
@@ -30,7 +31,6 @@ constexpr int RightField = 4650;
 constexpr int LabelWidth = 1050;
 constexpr int ButtonLeft = 8860;
 constexpr int ButtonWidth = 1560;
-constexpr int ButtonHeight = 450;
 constexpr int FormWidth = 10660;
 constexpr int RemarkHeight = 900;
 constexpr int FrameWidth = 3600;
@@ -43,11 +43,6 @@ constexpr int ClassComboWidth = 2280;
 int rowTop(int row)
 {
     return 180 + row * RowStep;
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
 }
 
 // A text box with its label: field left and width, digits only or any text, centred or not.
@@ -89,27 +84,6 @@ const CommandRow Commands[] = {
     {&ClientAddForm::Command3, "Command3", "插入地区", 5, 6210, 900},
 };
 
-struct ButtonRow
-{
-    VsNetBut* ClientAddForm::*member;
-    const char* name;
-    const char* caption;
-};
-
-const ButtonRow Buttons[] = {
-    {&ClientAddForm::VsNetBut2, "VsNetBut2", "保存资料"},
-    {&ClientAddForm::VsNetBut4, "VsNetBut4", "资料重置"},
-    {&ClientAddForm::VsNetBut5, "VsNetBut5", "资料删除"},
-    {&ClientAddForm::VsNetBut7, "VsNetBut7", "关 闭"},
-};
-
-QLabel* label(QWidget* parent, const QString& caption, int left, int top)
-{
-    auto* l = new QLabel(caption, parent);
-    l->setGeometry(twipsRect(left, top + 45, LabelWidth, 300));
-    return l;
-}
-
 } // namespace
 
 void ClientAddForm::buildControls()
@@ -121,28 +95,28 @@ void ClientAddForm::buildControls()
         box->setAlignment(item.centred ? 2 : 0);
         box->setText(QString());
         box->moveTwips(item.left, rowTop(item.row), item.width, box->Height());
-        label(this, QString::fromUtf8(item.label), item.left == LeftField ? LeftLabel : RightLabel,
-              rowTop(item.row));
+        AddFieldLabel(this, QString::fromUtf8(item.label), item.left == LeftField ? LeftLabel : RightLabel,
+                      rowTop(item.row), LabelWidth);
         this->*item.member = box;
     }
     Text2->setOtherChar(QStringLiteral("xX"));
     Text2->setMaxLength(18);
     Text3->setLocked(true);
 
-    label(this, QStringLiteral("性别："), LeftLabel, rowTop(1));
+    AddFieldLabel(this, QStringLiteral("性别："), LeftLabel, rowTop(1), LabelWidth);
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->addItems({QStringLiteral("男"), QStringLiteral("女")});
-    Combo1->setGeometry(twipsRect(LeftField, rowTop(1), 1200, 330));
+    Combo1->setGeometry(TwipsRect(LeftField, rowTop(1), 1200, 330));
     Check1 = new QCheckBox(QStringLiteral("准"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(twipsRect(7110, rowTop(1), 600, 330));
+    Check1->setGeometry(TwipsRect(7110, rowTop(1), 600, 330));
 
     for (const CommandRow& item : Commands) {
         auto* button = new QPushButton(QString::fromUtf8(item.caption), this);
         button->setObjectName(QLatin1String(item.name));
         button->setAutoDefault(false);
-        button->setGeometry(twipsRect(item.left, rowTop(item.row), item.width, 330));
+        button->setGeometry(TwipsRect(item.left, rowTop(item.row), item.width, 330));
         this->*item.member = button;
     }
 
@@ -152,23 +126,18 @@ void ClientAddForm::buildControls()
     CitySelect1->setFontSize(9);
     CitySelect1->move(TwipsToPixels(Margin), TwipsToPixels(rowTop(4)));
 
-    label(this, QStringLiteral("备注："), LeftLabel, rowTop(6));
+    AddFieldLabel(this, QStringLiteral("备注："), LeftLabel, rowTop(6), LabelWidth);
     Text6 = new FoxTextMu(this);
     Text6->setObjectName(QStringLiteral("Text6"));
     Text6->setOnlyNumber(false);
     Text6->setText(QString());
     Text6->moveTwips(LeftField, rowTop(6), 6090, RemarkHeight);
 
-    int top = Margin + 60;
-    for (const ButtonRow& item : Buttons) {
-        auto* button = new VsNetBut(this);
-        button->setObjectName(QLatin1String(item.name));
-        button->setCaption(QString::fromUtf8(item.caption));
-        button->setGeometry(twipsRect(ButtonLeft, top, ButtonWidth, ButtonHeight));
-        top += ButtonHeight + 120;
-        this->*item.member = button;
-    }
-    VsNetBut5->setEnabled(false);
+    const RecordButtons buttons = AddRecordButtons(this, ButtonLeft, Margin + 60, ButtonWidth);
+    VsNetBut2 = buttons.save;
+    VsNetBut4 = buttons.reset;
+    VsNetBut5 = buttons.remove;
+    VsNetBut7 = buttons.close;
 
     ClassFrame = new QGroupBox(QStringLiteral("客户分类"), this);
     ClassFrame->setObjectName(QStringLiteral("ClassFrame"));
@@ -198,8 +167,8 @@ void ClientAddForm::buildClassRows()
 
         const int h = combo->sizeHint().height() * TwipsPerPixel;
         const int top = 300 + int(i) * (h + 60);
-        combo->setGeometry(twipsRect(ClassComboLeft, top, ClassComboWidth, h));
-        text->setGeometry(twipsRect(ClassLabelLeft, top + 60, ClassComboLeft - ClassLabelLeft, 300));
+        combo->setGeometry(TwipsRect(ClassComboLeft, top, ClassComboWidth, h));
+        text->setGeometry(TwipsRect(ClassLabelLeft, top + 60, ClassComboLeft - ClassLabelLeft, 300));
         text->setText(SixClassNames.value(i) + QStringLiteral("："));
 
         const ClassTable table(SixClassTables.at(i));
@@ -219,9 +188,9 @@ void ClientAddForm::arrangeLowerBand()
         const QRect last = ClassCombo.back()->geometry();
         frameHeight = (last.y() + last.height()) * TwipsPerPixel + 120;
     }
-    ClassFrame->setGeometry(twipsRect(Margin, bandTop, FrameWidth, frameHeight));
-    Check2->setGeometry(twipsRect(Margin, bandTop + frameHeight + 60, 1500, 330));
+    ClassFrame->setGeometry(TwipsRect(Margin, bandTop, FrameWidth, frameHeight));
+    Check2->setGeometry(TwipsRect(Margin, bandTop + frameHeight + 60, 1500, 330));
     const int checkBottom = (Check2->y() + Check2->height()) * TwipsPerPixel;
-    Picture1->setGeometry(twipsRect(PanelLeft, bandTop, PanelWidth, checkBottom - bandTop));
+    Picture1->setGeometry(TwipsRect(PanelLeft, bandTop, PanelWidth, checkBottom - bandTop));
     setFixedSize(TwipsToPixels(FormWidth), Picture1->y() + Picture1->height() + TwipsToPixels(Margin));
 }

@@ -6,7 +6,7 @@
 #include <QComboBox>
 
 #include "clients/contractpanel.h"
-#include "clients/savecheck.h"
+#include "clients/recordsave.h"
 #include "controls/cityselect.h"
 #include "controls/foxtext.h"
 #include "controls/foxtextmu.h"

@@ -4,6 +4,7 @@
 
 #include "clients/checkid.h"
 #include "clients/companyrecord.h"
+#include "clients/recordsave.h"
 #include "controls/datefield.h"
 #include "controls/foxdate.h"
 #include "core/dblayer.h"
@@ -136,7 +137,9 @@ SavedClient SaveClient(qint32 clientId, const ClientFields& fields, const QStrin
         saved.companyId = AddNamedCompany(newCompanyName);
 
     const QDate today = QDate::currentDate();
-    const auto fill = [&](Recordset& rs) {
+    Recordset rs;
+    rs.Open(QStringLiteral("select * from client where clientid = ?"), Conn, {clientId});
+    const StoredRow stored = StoreOwnedRow(rs, QStringLiteral("clientid"), clientId, [&] {
         rs.SetValue(QStringLiteral("GetCompany"), saved.companyId);
         rs.SetValue(QStringLiteral("LastChangeDate"), today);
         rs.SetValue(QStringLiteral("clientname"), fields.name);
@@ -151,23 +154,10 @@ SavedClient SaveClient(qint32 clientId, const ClientFields& fields, const QStrin
         rs.SetValue(QStringLiteral("remark"), fields.remark);
         for (qsizetype i = 0; i < classTables.size(); ++i)
             rs.SetValue(classColumn(classTables.at(i)), fields.classIds.value(i));
-    };
-    Recordset rs;
-    rs.Open(QStringLiteral("select * from client where clientid = ?"), Conn, {clientId});
-    qint32 operation = LogModify;
-    if (rs.Eof()) {
-        operation = LogAdd;
-        saved.clientId = AddNewWithRandomId(rs, QStringLiteral("clientid"), [&] {
-            rs.SetValue(QStringLiteral("createDate"), today);
-            rs.SetValue(QStringLiteral("createuser"), CurUserID);
-            fill(rs);
-        });
-    } else {
-        fill(rs);
-        rs.Update();
-    }
+    });
     rs.Close();
-    WriteLog(operation, LogClient, saved.clientId);
+    saved.clientId = stored.key;
+    WriteLog(stored.added ? LogAdd : LogModify, LogClient, saved.clientId);
     SaveContracts(entries, saved.clientId, false);
     transaction.commit();
     return saved;

@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "clients/contractpanel.h"
-#include "clients/savecheck.h"
+#include "clients/recordsave.h"
 #include "controls/cityselect.h"
 #include "controls/foxtext.h"
 #include "controls/foxtextmu.h"

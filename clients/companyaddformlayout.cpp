@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "clients/contractpanel.h"
+#include "clients/formlayout.h"
 #include "controls/cityselect.h"
 #include "controls/foxtext.h"
 #include "controls/foxtextmu.h"
@@ -22,7 +23,6 @@ constexpr int FieldWidth = 5000;
 constexpr int NoteHeight = 900;
 constexpr int ButtonLeft = 6400;
 constexpr int ButtonWidth = 1500;
-constexpr int ButtonHeight = 450;
 constexpr int PanelWidth = 6700;
 constexpr int PanelHeight = 2400;
 constexpr int FormWidth = ButtonLeft + ButtonWidth + Margin;
@@ -30,11 +30,6 @@ constexpr int FormWidth = ButtonLeft + ButtonWidth + Margin;
 int rowTop(int row)
 {
     return 180 + row * RowStep;
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
 }
 
 struct TextBoxRow
@@ -69,26 +64,6 @@ const NoteRow Notes[] = {
     {&CompanyAddForm::Text7, "Text7", "  备 注", rowTop(5) + NoteHeight + 120},
 };
 
-struct ButtonRow
-{
-    VsNetBut* CompanyAddForm::*member;
-    const char* name;
-    const char* caption;
-};
-
-const ButtonRow Buttons[] = {
-    {&CompanyAddForm::VsNetBut2, "VsNetBut2", "保存资料"},
-    {&CompanyAddForm::VsNetBut4, "VsNetBut4", "资料重置"},
-    {&CompanyAddForm::VsNetBut5, "VsNetBut5", "资料删除"},
-    {&CompanyAddForm::VsNetBut7, "VsNetBut7", "关 闭"},
-};
-
-void label(QWidget* parent, const QString& caption, int left, int top)
-{
-    auto* l = new QLabel(caption, parent);
-    l->setGeometry(twipsRect(left, top + 45, LabelWidth, 300));
-}
-
 } // namespace
 
 void CompanyAddForm::buildControls()
@@ -99,7 +74,7 @@ void CompanyAddForm::buildControls()
         box->setOnlyNumber(false);
         box->setText(QString());
         box->moveTwips(item.left, rowTop(item.row), item.width, box->Height());
-        label(this, QString::fromUtf8(item.label), item.labelLeft, rowTop(item.row));
+        AddFieldLabel(this, QString::fromUtf8(item.label), item.labelLeft, rowTop(item.row), LabelWidth);
         this->*item.member = box;
     }
     Text2->setMaxLength(18);
@@ -112,7 +87,7 @@ void CompanyAddForm::buildControls()
     Command3 = new QPushButton(QStringLiteral("插入地区"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setAutoDefault(false);
-    Command3->setGeometry(twipsRect(FieldLeft + 4040 + 60, rowTop(4), 900, 330));
+    Command3->setGeometry(TwipsRect(FieldLeft + 4040 + 60, rowTop(4), 900, 330));
 
     for (const NoteRow& item : Notes) {
         auto* box = new FoxTextMu(this);
@@ -120,23 +95,18 @@ void CompanyAddForm::buildControls()
         box->setOnlyNumber(false);
         box->setText(QString());
         box->moveTwips(FieldLeft, item.top, FieldWidth, NoteHeight);
-        label(this, QString::fromUtf8(item.label), LabelLeft, item.top);
+        AddFieldLabel(this, QString::fromUtf8(item.label), LabelLeft, item.top, LabelWidth);
         this->*item.member = box;
     }
 
-    int top = Margin + 60;
-    for (const ButtonRow& item : Buttons) {
-        auto* button = new VsNetBut(this);
-        button->setObjectName(QLatin1String(item.name));
-        button->setCaption(QString::fromUtf8(item.caption));
-        button->setGeometry(twipsRect(ButtonLeft, top, ButtonWidth, ButtonHeight));
-        top += ButtonHeight + 120;
-        this->*item.member = button;
-    }
-    VsNetBut5->setEnabled(false);
+    const RecordButtons buttons = AddRecordButtons(this, ButtonLeft, Margin + 60, ButtonWidth);
+    VsNetBut2 = buttons.save;
+    VsNetBut4 = buttons.reset;
+    VsNetBut5 = buttons.remove;
+    VsNetBut7 = buttons.close;
 
     const int panelTop = Notes[1].top + NoteHeight + 180;
     Picture1 = new ContractPanel(ContractPanel::Owner::Company, this);
-    Picture1->setGeometry(twipsRect(Margin, panelTop, PanelWidth, PanelHeight));
+    Picture1->setGeometry(TwipsRect(Margin, panelTop, PanelWidth, PanelHeight));
     setFixedSize(TwipsToPixels(FormWidth), TwipsToPixels(panelTop + PanelHeight + Margin));
 }

@@ -2,6 +2,7 @@
 
 #include <QDate>
 
+#include "clients/recordsave.h"
 #include "core/dblayer.h"
 #include "core/pinyin.h"
 #include "core/session.h"
@@ -56,7 +57,9 @@ qint32 SaveCompany(qint32 companyId, const CompanyFields& fields, const QList<Co
 {
     Transaction transaction(Conn);
     const QDate today = QDate::currentDate();
-    const auto fill = [&](Recordset& rs) {
+    Recordset rs;
+    rs.Open(QStringLiteral("select * from company where companyid = ?"), Conn, {companyId});
+    const StoredRow stored = StoreOwnedRow(rs, QStringLiteral("companyid"), companyId, [&] {
         rs.SetValue(QStringLiteral("LastChangeDate"), today);
         rs.SetValue(QStringLiteral("companyname"), fields.name);
         rs.SetValue(QStringLiteral("companyPinyin"), GetPinyinInitials(fields.name));
@@ -67,23 +70,10 @@ qint32 SaveCompany(qint32 companyId, const CompanyFields& fields, const QList<Co
         rs.SetValue(QStringLiteral("addresscode"), fields.addressCode);
         rs.SetValue(QStringLiteral("Introduce"), fields.introduce);
         rs.SetValue(QStringLiteral("remark"), fields.remark);
-    };
-    Recordset rs;
-    rs.Open(QStringLiteral("select * from company where companyid = ?"), Conn, {companyId});
-    qint32 operation = LogModify;
-    if (rs.Eof()) {
-        operation = LogAdd;
-        companyId = AddNewWithRandomId(rs, QStringLiteral("companyid"), [&] {
-            rs.SetValue(QStringLiteral("createDate"), today);
-            rs.SetValue(QStringLiteral("createuser"), CurUserID);
-            fill(rs);
-        });
-    } else {
-        fill(rs);
-        rs.Update();
-    }
+    });
     rs.Close();
-    WriteLog(operation, LogCompany, companyId);
+    companyId = stored.key;
+    WriteLog(stored.added ? LogAdd : LogModify, LogCompany, companyId);
     SaveContracts(entries, companyId, true);
     transaction.commit();
     return companyId;
