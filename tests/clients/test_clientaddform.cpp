@@ -24,7 +24,7 @@
 #include "core/dblayer.h"
 #include "core/pinyin.h"
 #include "core/session.h"
-#include "tests/support/fixtures.h"
+#include "tests/clients/recordformtest.h"
 
 namespace {
 
@@ -33,32 +33,22 @@ constexpr qint32 Mail = 5;
 
 const QString Today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
 
-class ClientAddFormTest : public DbTest
+class ClientAddFormTest : public RecordFormTest<ClientAddForm>
 {
 protected:
     void SetUp() override
     {
-        DbTest::SetUp();
-        CurUserID = 1;
+        RecordFormTest::SetUp();
         SixClassTables = {QStringLiteral("ClientType"),   QStringLiteral("ClientSource"),
                           QStringLiteral("ClientLevel"),  QStringLiteral("ClientTrade"),
                           QStringLiteral("ClientStatus"), QStringLiteral("ClientCredit")};
         SixClassNames = {QStringLiteral("客户类型"), QStringLiteral("客户来源"), QStringLiteral("客户等级"),
                          QStringLiteral("所属行业"), QStringLiteral("客户状态"), QStringLiteral("信用等级")};
     }
-    void TearDown() override
-    {
-        delete m_form.data();
-        DbTest::TearDown();
-    }
 
     ClientAddForm* open(qint32 clientId = 0)
     {
-        delete m_form.data();
-        m_form = new ClientAddForm;
-        m_form->ClientId = clientId;
-        m_form->show();
-        return m_form;
+        return openWith(clientId, [](ClientAddForm* form, qint32 id) { form->ClientId = id; });
     }
     // Saves and expects the success message (with the batch text when batch is set).
     void save(const QString& name, bool batch = false)
@@ -69,14 +59,6 @@ protected:
                                              (batch ? QStringLiteral("将继续新增下条记录") : QString()));
         EXPECT_EQ(m_prompts.last().title, QStringLiteral("保存联系人"));
     }
-    void addEntry(qint32 kind, const QString& text)
-    {
-        ContractPanel* panel = m_form->Picture1;
-        panel->ContractCombo[0]->setCurrentIndex(panel->ContractCombo[0]->findData(kind));
-        panel->ContractText[0]->setText(text);
-        QTest::keyClick(panel->ContractText[0]->edit(), Qt::Key_Return);
-    }
-    static void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     QVariant column(qint32 clientId, const QString& name)
     {
@@ -105,8 +87,6 @@ protected:
         rows.sort();
         return rows;
     }
-
-    QPointer<ClientAddForm> m_form;
 };
 
 } // namespace

@@ -14,7 +14,7 @@
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
 #include "core/session.h"
-#include "tests/support/fixtures.h"
+#include "tests/clients/recordformtest.h"
 
 namespace {
 
@@ -22,36 +22,13 @@ constexpr qint32 Phone = 2;
 constexpr qint32 Mail = 5;
 constexpr qint32 Web = 6;
 
-class CompanyAddFormTest : public DbTest
+class CompanyAddFormTest : public RecordFormTest<CompanyAddForm>
 {
 protected:
-    void SetUp() override
-    {
-        DbTest::SetUp();
-        CurUserID = 1;
-    }
-    void TearDown() override
-    {
-        delete m_form.data();
-        DbTest::TearDown();
-    }
-
     CompanyAddForm* open(qint32 companyId = 0)
     {
-        delete m_form.data();
-        m_form = new CompanyAddForm;
-        m_form->CompanyId = companyId;
-        m_form->show();
-        return m_form;
+        return openWith(companyId, [](CompanyAddForm* form, qint32 id) { form->CompanyId = id; });
     }
-    void addEntry(qint32 kind, const QString& text)
-    {
-        ContractPanel* panel = m_form->Picture1;
-        panel->ContractCombo[0]->setCurrentIndex(panel->ContractCombo[0]->findData(kind));
-        panel->ContractText[0]->setText(text);
-        QTest::keyClick(panel->ContractText[0]->edit(), Qt::Key_Return);
-    }
-    static void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
     QVariant column(qint32 id, const QString& name)
     {
         return Conn.scalar(QStringLiteral("select %1 from company where companyid = ?").arg(name), {id});
@@ -65,8 +42,6 @@ protected:
                     {id})
             .toString();
     }
-
-    QPointer<CompanyAddForm> m_form;
 };
 
 } // namespace
