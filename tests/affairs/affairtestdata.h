@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QVariant>
+
+#include "affairs/affairtoday.h"
+#include "core/dblayer.h"
+#include "core/session.h"
+#include "tests/support/fixtures.h"
+
+// A database test with user 1 logged in (every right) and a fixed today.
+class AffairTest : public DbTest
+{
+protected:
+    void SetUp() override
+    {
+        DbTest::SetUp();
+        CurUserID = 1;
+        CurUserName = QStringLiteral("admin");
+        CanSeeAllUser = true;
+        SetAffairToday(today);
+    }
+    void TearDown() override
+    {
+        SetAffairToday(QDate());
+        DbTest::TearDown();
+    }
+
+    static void addUser(qint32 id, const QString& name)
+    {
+        Conn.exec(QStringLiteral("insert into userdata (userid, username, GetUserClassID) values (?, ?, 1)"),
+                  {id, name});
+    }
+    static void addClient(qint32 id, const QString& name, const QVariant& birthday, qint32 owner = 1,
+                          qint32 company = 0)
+    {
+        Conn.exec(
+            QStringLiteral("insert into client (clientid, clientname, Birthday, createuser, GetCompany) "
+                           "values (?, ?, ?, ?, ?)"),
+            {id, name, birthday, owner, company});
+    }
+    static void addRegular(qint32 id, const QString& name, int kind, const QString& data, int lead = 0,
+                           qint32 client = 0, qint32 owner = 1, const QString& remark = QString())
+    {
+        Conn.exec(
+            QStringLiteral("insert into AffairRegular (AffairRegularId, AffairRegularname, RegularType, "
+                           "RegularData, RemainDate, GetAffairClass, GetAffairSubject, GetClient, "
+                           "RegularRemark, createuser) values (?, ?, ?, ?, ?, 2, 3, ?, ?, ?)"),
+            {id, name, kind, data, lead, client, remark, owner});
+    }
+    static void addAffair(qint32 id, const QString& name, const QDate& day, int lead = 0, qint32 regular = 0,
+                          qint32 owner = 1, qint32 client = 0)
+    {
+        Conn.exec(QStringLiteral(
+                      "insert into affair (affairid, Affairname, AffairDate, RemainDate, GetAffairClass, "
+                      "GetAffairSubject, GetClient, GetAffairRegular, createuser) "
+                      "values (?, ?, ?, ?, 1, 1, ?, ?, ?)"),
+                  {id, name, day, lead, client, regular, owner});
+    }
+    static qint64 count(const QString& where, const QVariantList& params = {})
+    {
+        return Conn.scalar(QStringLiteral("select count(*) from affair where ") + where, params).toLongLong();
+    }
+
+    // Tuesday 20 September 2011.
+    const QDate today{2011, 9, 20};
+};
