@@ -1,0 +1,13 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// How the affair windows show another list window as a child of the main window. The main window
+// installs itself at start; without it the window is shown on its own.
+void SetChildWindowHost(std::function<void(QWidget*)> host);
+void ShowChildWindow(QWidget* form);
+
+// Places a list window inside the main window: centred across, at topFactor of the free height.
+void PlaceInMainWindow(QWidget* form, double topFactor);
