@@ -1,6 +1,10 @@
 #pragma once
 
+#include <functional>
+
+#include <QApplication>
 #include <QDate>
+#include <QTimer>
 #include <QString>
 #include <QVariant>
 
@@ -57,6 +61,24 @@ protected:
                       "GetAffairSubject, GetClient, GetAffairRegular, createuser) "
                       "values (?, ?, ?, ?, 1, 1, ?, ?, ?)"),
                   {id, name, day, lead, client, regular, owner});
+    }
+    // Runs trigger, which must show a modal window of type Form; act works in it, then it is closed
+    // unless act closed it.
+    template <typename Form>
+    static void whileModal(const std::function<void()>& trigger, const std::function<void(Form*)>& act)
+    {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* form = qobject_cast<Form*>(modal)) {
+                seen = true;
+                act(form);
+            }
+            if (QWidget* still = QApplication::activeModalWidget())
+                still->close();
+        });
+        trigger();
+        EXPECT_TRUE(seen) << "no modal " << Form::staticMetaObject.className();
     }
     static qint64 count(const QString& where, const QVariantList& params = {})
     {
