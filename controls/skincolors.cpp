@@ -1,11 +1,9 @@
 #include "controls/skincolors.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListView>
 #include <QMdiSubWindow>
-#include <QTableView>
 
 #include "controls/cityselect.h"
 #include "controls/foxtext.h"
@@ -14,6 +12,7 @@
 #include "controls/vsnetbut.h"
 #include "core/session.h"
 #include "core/skins.h"
+#include "platform/grid.h"
 
 namespace {
 
@@ -43,20 +42,15 @@ void applyToTextBox(FoxTextBase* box, bool colours)
     box->setFontSize(UserFontSize);
 }
 
-// Grids are table views: the empty area takes the skin's back colour, every second row the
-// fixed light grey, and the rows the user's font size and its row height.
-void applyToGrid(QTableView* grid, bool colours)
+// Grids: the empty area takes the skin's back colour, every second row the fixed light grey, and
+// the cells the user's font size and its row height.
+void applyToGrid(Grid* grid, bool colours)
 {
-    QPalette p = grid->palette();
     if (colours)
-        p.setColor(QPalette::Window, OleToQColor(CurSkin.BackColor));
-    p.setColor(QPalette::AlternateBase, OleToQColor(GridBackColor2));
-    grid->setPalette(p);
-    grid->setAlternatingRowColors(true);
-    setFontSize(grid, UserFontSize);
-    const int height = GridRowHeight(UserFontSize);
-    grid->verticalHeader()->setMinimumSectionSize(qMin(grid->verticalHeader()->minimumSectionSize(), height));
-    grid->verticalHeader()->setDefaultSectionSize(height);
+        grid->setBackColorBkg(OleToQColor(CurSkin.BackColor));
+    grid->setBackColor2(OleToQColor(GridBackColor2));
+    grid->setDefaultFontSize(UserFontSize);
+    grid->setDefaultRowHeight(GridRowHeight(UserFontSize));
 }
 
 // What the window holds as its own controls: the parts inside the program's controls, lists and
@@ -79,7 +73,7 @@ void applyToControl(QWidget* w)
     }
     if (auto* box = qobject_cast<FoxTextMu*>(w))
         applyToTextBox(box, colours);
-    if (auto* grid = qobject_cast<QTableView*>(w))
+    if (auto* grid = qobject_cast<Grid*>(w))
         applyToGrid(grid, colours);
     if (qobject_cast<QComboBox*>(w) || qobject_cast<QListView*>(w))
         setFontSize(w, UserFontSize);

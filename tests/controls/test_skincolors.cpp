@@ -9,8 +9,6 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QStandardItemModel>
-#include <QTableView>
 
 #include "controls/cityselect.h"
 #include "controls/foxtext.h"
@@ -18,6 +16,7 @@
 #include "controls/vsnetbut.h"
 #include "core/session.h"
 #include "controls/skincolors.h"
+#include "platform/grid.h"
 #include "core/skins.h"
 #include "tests/support/fixtures.h"
 
@@ -35,8 +34,10 @@ protected:
         auto* frame = new QFrame(&m_window);
         text = new FoxText(frame);
         textMu = new FoxTextMu(&m_window);
-        grid = new QTableView(frame);
-        grid->setModel(new QStandardItemModel(3, 3, grid));
+        grid = new Grid(frame);
+        grid->setCols(3);
+        grid->AddItem(QStringLiteral("1\t甲"));
+        grid->AddItem(QStringLiteral("2\t乙"));
         combo = new QComboBox(&m_window);
         list = new QListWidget(&m_window);
         label = new QLabel(QStringLiteral("标签"), frame);
@@ -59,7 +60,7 @@ protected:
     QWidget m_window;
     FoxText* text = nullptr;
     FoxTextMu* textMu = nullptr;
-    QTableView* grid = nullptr;
+    Grid* grid = nullptr;
     QComboBox* combo = nullptr;
     QListWidget* list = nullptr;
     QLabel* label = nullptr;
@@ -84,7 +85,7 @@ TEST_F(SkinColorsTest, ControlsTakeTheSkinColours)
     EXPECT_EQ(picker->BackColor(), CurSkin.BackColor);
     EXPECT_EQ(button->EdgeColor(), CurSkin.BorderColor);
     EXPECT_EQ(button->BackColor(), CurSkin.BackColor);
-    EXPECT_EQ(grid->palette().color(QPalette::Window), OleToQColor(CurSkin.BackColor));
+    EXPECT_EQ(grid->BackColorBkg(), OleToQColor(CurSkin.BackColor));
 }
 
 TEST_F(SkinColorsTest, NoChangeInAnyCaseKeepsItsColour)
@@ -126,6 +127,7 @@ TEST_F(SkinColorsTest, FontSizesAndTextBoxHeights)
         EXPECT_EQ(combo->font().pointSize(), c.size);
         EXPECT_EQ(list->font().pointSize(), c.size);
         EXPECT_EQ(grid->font().pointSize(), c.size);
+        EXPECT_EQ(grid->DefaultRowHeight(), c.rowHeight);
         EXPECT_EQ(grid->verticalHeader()->defaultSectionSize(), c.rowHeight);
         EXPECT_EQ(GridRowHeight(c.size), c.rowHeight);
     }
@@ -145,9 +147,30 @@ TEST_F(SkinColorsTest, EverySecondGridRowIsLightGreyInEverySkin)
     for (int id = 1; id <= 9; ++id) {
         CurSkin = Skins[id];
         ApplySkinToForm(&m_window);
-        EXPECT_TRUE(grid->alternatingRowColors());
-        EXPECT_EQ(grid->palette().color(QPalette::AlternateBase), QColor(0xF2, 0xF2, 0xF2));
+        EXPECT_EQ(grid->BackColor2(), QColor(0xF2, 0xF2, 0xF2));
     }
+}
+
+// What the user sees under the skin's own style sheet: white first row, grey second row, and the
+// skin's back colour below the rows.
+TEST_F(SkinColorsTest, GridShowsSkinColoursOnScreen)
+{
+    const QString sheetPath = QStringLiteral(DEZAROD_SOURCE_DIR "/Skin/") + CurSkin.FileName;
+    QFile sheet(sheetPath);
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly)) << sheetPath.toStdString();
+    qApp->setStyleSheet(QString::fromUtf8(sheet.readAll()));
+    ApplySkinToForm(&m_window);
+    grid->setColumnWidth(0, 40);
+    grid->resize(300, 200);
+    const QImage image = grid->grab().toImage();
+    qApp->setStyleSheet(QString());
+
+    const int x = grid->viewport()->x() + 20;
+    const int y0 = grid->viewport()->y();
+    const int rowHeight = grid->DefaultRowHeight();
+    EXPECT_EQ(QColor(image.pixel(x, y0 + rowHeight / 2)), QColor(Qt::white));
+    EXPECT_EQ(QColor(image.pixel(x, y0 + rowHeight + rowHeight / 2)), QColor(0xF2, 0xF2, 0xF2));
+    EXPECT_EQ(QColor(image.pixel(x, y0 + 3 * rowHeight)), OleToQColor(CurSkin.BackColor));
 }
 
 TEST_F(SkinColorsTest, ChildWindowsAreLeftToTheirOwnLoad)
