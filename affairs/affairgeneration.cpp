@@ -1,10 +1,9 @@
 #include "affairs/affairgeneration.h"
 
-#include <vector>
-
 #include <sqlcipher/sqlite3.h>
 
 #include <QRandomGenerator>
+#include <QSet>
 #include <QStringList>
 #include <QVariantList>
 
@@ -26,35 +25,34 @@ QString birthdayRemark(const QString& clientName)
     return QStringLiteral("为客户[") + clientName + QStringLiteral("]庆祝生日。");
 }
 
-// The statement's values when its key is drawn afresh until the insert finds it free.
-void insertWithFreshKey(Statement& insert, QVariantList values)
+QString birthdayKey(const QString& remark, const QDate& day)
+{
+    return day.toString(Qt::ISODate) + QLatin1Char('\n') + remark;
+}
+
+quint64 generatedKey(qint32 regularId, const QDate& day)
+{
+    return (quint64(quint32(regularId)) << 32) | quint32(day.toJulianDay());
+}
+
+// Inserts with the statement's first value drawn afresh until the key is free; returns the key.
+qint32 insertWithFreshKey(Statement& insert, QVariantList values)
 {
     for (;;) {
-        values[0] = static_cast<qint32>(QRandomGenerator::global()->bounded(1, 99999999));
+        const auto id = static_cast<qint32>(QRandomGenerator::global()->bounded(1, 99999999));
+        values[0] = id;
         insert.reset();
         insert.bind(values);
         try {
             insert.step();
             insert.reset();
-            return;
+            return id;
         } catch (const DbError& error) {
             insert.reset();
             if (error.code() != SQLITE_CONSTRAINT_PRIMARYKEY)
                 throw;
         }
     }
-}
-
-// The first row's first column of a lookup, or a null value; the statement is left reset.
-QVariant lookUp(Statement& st, const QVariantList& values)
-{
-    st.reset();
-    st.bind(values);
-    QVariant found;
-    if (st.step())
-        found = st.value(0);
-    st.reset();
-    return found;
 }
 
 void run(Statement& st, const QVariantList& values)
@@ -67,15 +65,15 @@ void run(Statement& st, const QVariantList& values)
 }
 
 // The month-days ("mm-dd") whose birthday falls within the window of fromDate.
-QStringList dueBirthdayMonthDays(const QDate& fromDate, int year)
+QSet<QString> dueBirthdayMonthDays(const QDate& fromDate, int year)
 {
-    QStringList due;
+    QSet<QString> due;
     for (QDate day(2000, 1, 1); day.year() == 2000; day = day.addDays(1)) {
         QDate next = BirthdayInYear(year, day.month(), day.day());
         if (next < fromDate)
             next = BirthdayInYear(year + 1, day.month(), day.day());
         if (fromDate.daysTo(next) <= BirthdayWindowDays)
-            due.append(day.toString(QStringLiteral("MM-dd")));
+            due.insert(day.toString(QStringLiteral("MM-dd")));
     }
     return due;
 }
@@ -85,53 +83,58 @@ QStringList dueBirthdayMonthDays(const QDate& fromDate, int year)
 struct AffairGenerator::RegularRow
 {
     qint32 id = 0;
-    qint16 kind = 0;
-    QString schedule;
+    RegularSchedule schedule{0, QString()};
     QVariantList values; // name, lead, remark, way, type, client, owner: as the affair takes them
+};
+
+struct AffairGenerator::Generated
+{
+    qint32 affairId = 0;
+    bool current = false; // it holds what its recurring affair says now
+};
+
+struct AffairGenerator::Birthday
+{
+    qint32 clientId = 0;
+    QString remark;
+    QString monthDay; // "mm-dd"
+    QVariant owner;
+    QDate day;
+};
+
+struct AffairGenerator::BirthdayAffair
+{
+    qint32 affairId = 0;
+    qint64 client = -1; // GetClient, or -1 when the row's other values are not a birthday's
 };
 
 struct AffairGenerator::Statements
 {
-    explicit Statements(Database& db)
-        : findRegular(
-              db, QStringLiteral("select affairid from affair where GetAffairRegular = ? and AffairDate = ? "
-                                 "limit 1")),
-          insertRegular(
-              db, QStringLiteral("insert into affair (affairid, GetAffairRegular, AffairDate, Affairname, "
-                                 "RemainDate, RegularRemark, GetAffairClass, GetAffairSubject, GetClient, "
-                                 "createuser) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")),
-          // Rewritten only when something differs, so a second run the same day writes nothing.
-          refreshRegular(
-              db,
-              QStringLiteral("update affair set Affairname = ?1, RemainDate = ?2, RegularRemark = ?3, "
-                             "GetAffairClass = ?4, GetAffairSubject = ?5, GetClient = ?6, createuser = ?7 "
-                             "where affairid = ?8 and not (Affairname is ?1 collate binary and "
-                             "RemainDate is ?2 and RegularRemark is ?3 collate binary and "
-                             "GetAffairClass is ?4 and GetAffairSubject is ?5 and GetClient is ?6 and "
-                             "createuser is ?7)")),
-          findBirthday(
-              db, QStringLiteral("select affairid from affair where RegularRemark = ? collate binary and "
-                                 "AffairDate = ? and GetAffairRegular = 0 limit 1")),
-          insertBirthday(
-              db,
-              QStringLiteral("insert into affair (affairid, Affairname, GetAffairClass, GetAffairSubject, "
-                             "GetClient, AffairDate, RemainDate, RegularRemark, createuser) "
-                             "values (?, ?, 1, 1, ?, ?, ?, ?, ?)")),
-          refreshBirthday(
-              db,
-              QStringLiteral("update affair set Affairname = ?1, GetAffairClass = 1, GetAffairSubject = 1, "
-                             "GetClient = ?2, RemainDate = ?3 where affairid = ?4 and not "
-                             "(Affairname is ?1 collate binary and GetAffairClass is 1 and "
-                             "GetAffairSubject is 1 and GetClient is ?2 and RemainDate is ?3)"))
-    {}
+    explicit Statements(Database& db);
 
-    Statement findRegular;
     Statement insertRegular;
     Statement refreshRegular;
-    Statement findBirthday;
     Statement insertBirthday;
     Statement refreshBirthday;
 };
+
+AffairGenerator::Statements::Statements(Database& db)
+    : insertRegular(db,
+                    QStringLiteral("insert into affair (affairid, GetAffairRegular, AffairDate, Affairname, "
+                                   "RemainDate, RegularRemark, GetAffairClass, GetAffairSubject, GetClient, "
+                                   "createuser) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")),
+      refreshRegular(db,
+                     QStringLiteral("update affair set Affairname = ?, RemainDate = ?, RegularRemark = ?, "
+                                    "GetAffairClass = ?, GetAffairSubject = ?, GetClient = ?, createuser = ? "
+                                    "where affairid = ?")),
+      insertBirthday(
+          db, QStringLiteral("insert into affair (affairid, Affairname, GetAffairClass, GetAffairSubject, "
+                             "GetClient, AffairDate, RemainDate, RegularRemark, createuser) "
+                             "values (?, ?, 1, 1, ?, ?, ?, ?, ?)")),
+      refreshBirthday(
+          db, QStringLiteral("update affair set Affairname = ?, GetAffairClass = 1, GetAffairSubject = 1, "
+                             "GetClient = ?, RemainDate = ? where affairid = ?"))
+{}
 
 AffairGenerator::AffairGenerator(Database& db, const QDate& today)
     : m_db(db), m_today(today), m_st(std::make_unique<Statements>(db))
@@ -141,7 +144,46 @@ AffairGenerator::~AffairGenerator() = default;
 
 QDate AffairGenerator::makeRegularAffairs(const QDate& fromDate, qint32 regularId, bool createAffairs)
 {
+    return generate({fromDate}, regularId, createAffairs);
+}
+
+void AffairGenerator::makeComingAffairs()
+{
+    generate({m_today, m_today.addDays(1), m_today.addDays(2)}, 0, true);
+}
+
+void AffairGenerator::makeBirthdayAffairs(const QDate& fromDate)
+{
     Transaction tx(m_db);
+    makeBirthdays({fromDate});
+    tx.commit();
+}
+
+QDate AffairGenerator::generate(const QList<QDate>& days, qint32 regularId, bool createAffairs)
+{
+    Transaction tx(m_db);
+    const std::vector<RegularRow> rows = readRegularRows(regularId);
+    if (createAffairs)
+        readGenerated(regularId, days.first());
+    QDate last;
+    for (const QDate& fromDate : days) {
+        for (const RegularRow& row : rows) {
+            const QDate day = row.schedule.nextDueDay(fromDate, m_today);
+            if (!day.isValid())
+                continue;
+            last = day;
+            if (createAffairs)
+                writeRegularAffair(row, day);
+        }
+    }
+    makeBirthdays(days);
+    tx.commit();
+    m_generated.clear();
+    return last;
+}
+
+std::vector<AffairGenerator::RegularRow> AffairGenerator::readRegularRows(qint32 regularId)
+{
     QString sql =
         QStringLiteral("select AffairRegularId, RegularType, RegularData, AffairRegularname, RemainDate, "
                        "RegularRemark, GetAffairClass, GetAffairSubject, GetClient, createuser "
@@ -155,52 +197,101 @@ QDate AffairGenerator::makeRegularAffairs(const QDate& fromDate, qint32 regularI
         sql += QStringLiteral(" and AffairRegularId = ?");
         params.append(regularId);
     }
-    // Read first, write after: the writes go to affair, but the selection stays a plain snapshot.
     std::vector<RegularRow> rows;
-    {
-        Statement select(m_db, sql);
-        select.bind(params);
-        while (select.step()) {
-            RegularRow row;
-            row.id = static_cast<qint32>(select.value(0).toLongLong());
-            row.kind = static_cast<qint16>(select.value(1).toInt());
-            row.schedule = select.value(2).toString();
-            const QVariant client = select.value(8);
-            row.values = {select.value(3), select.value(4).toLongLong(),
-                          select.value(5), select.value(6),
-                          select.value(7), client.isNull() ? 0 : client.toLongLong(),
-                          select.value(9)};
-            rows.push_back(std::move(row));
-        }
+    Statement select(m_db, sql);
+    select.bind(params);
+    while (select.step()) {
+        RegularRow row;
+        row.id = static_cast<qint32>(select.value(0).toLongLong());
+        row.schedule =
+            RegularSchedule(static_cast<qint16>(select.value(1).toInt()), select.value(2).toString());
+        const QVariant client = select.value(8);
+        row.values = {select.value(3), select.value(4).toLongLong(),
+                      select.value(5), select.value(6),
+                      select.value(7), client.isNull() ? 0 : client.toLongLong(),
+                      select.value(9)};
+        rows.push_back(std::move(row));
     }
-    QDate last;
-    for (const RegularRow& row : rows) {
-        const QDate day = NextDueDay(row.kind, row.schedule, fromDate, m_today);
-        if (!day.isValid())
-            continue;
-        last = day;
-        if (createAffairs)
-            writeRegularAffair(row, day);
+    return rows;
+}
+
+void AffairGenerator::readGenerated(qint32 regularId, const QDate& fromDate)
+{
+    // Compared with their recurring affairs here, in the query, as the refresh will copy them.
+    QString sql = QStringLiteral(
+        "select a.affairid, a.GetAffairRegular, cast(julianday(a.AffairDate) + 0.5 as integer), "
+        "(a.Affairname is r.AffairRegularname collate binary and a.RemainDate is coalesce(r.RemainDate, 0) "
+        "and "
+        "a.RegularRemark is r.RegularRemark collate binary and a.GetAffairClass is r.GetAffairClass and "
+        "a.GetAffairSubject is r.GetAffairSubject and a.GetClient is coalesce(r.GetClient, 0) and "
+        "a.createuser is r.createuser) from affair a left join AffairRegular r on "
+        "r.AffairRegularId = a.GetAffairRegular where a.AffairDate >= ? and a.GetAffairRegular <> 0");
+    QVariantList params{fromDate};
+    if (regularId != 0) {
+        sql += QStringLiteral(" and a.GetAffairRegular = ?");
+        params.append(regularId);
     }
-    makeBirthdayAffairs(fromDate);
-    tx.commit();
-    return last;
+    m_generated.clear();
+    Statement select(m_db, sql);
+    select.bind(params);
+    while (select.step()) {
+        const quint64 key = generatedKey(static_cast<qint32>(select.value(1).toLongLong()),
+                                         QDate::fromJulianDay(select.value(2).toLongLong()));
+        // Should a day hold two rows already, the first is the one refreshed, as a lookup finds it.
+        if (!m_generated.contains(key))
+            m_generated.insert(key,
+                               {static_cast<qint32>(select.value(0).toLongLong()), select.value(3).toBool()});
+    }
 }
 
 void AffairGenerator::writeRegularAffair(const RegularRow& row, const QDate& day)
 {
-    const QVariant found = lookUp(m_st->findRegular, {row.id, day});
-    if (found.isNull()) {
-        insertWithFreshKey(m_st->insertRegular, QVariantList{0, row.id, day} + row.values);
-    } else {
-        run(m_st->refreshRegular, row.values + QVariantList{found});
+    const quint64 key = generatedKey(row.id, day);
+    const auto found = m_generated.find(key);
+    if (found == m_generated.end()) {
+        m_generated.insert(
+            key, {insertWithFreshKey(m_st->insertRegular, QVariantList{0, row.id, day} + row.values), true});
+    } else if (!found->current) {
+        run(m_st->refreshRegular, row.values + QVariantList{found->affairId});
+        found->current = true;
     }
 }
 
-void AffairGenerator::makeBirthdayAffairs(const QDate& fromDate)
+void AffairGenerator::makeBirthdays(const QList<QDate>& days)
 {
-    Transaction tx(m_db);
-    const QStringList monthDays = dueBirthdayMonthDays(fromDate, m_today.year());
+    QList<QSet<QString>> dueByDay;
+    QSet<QString> anyDue;
+    for (const QDate& day : days) {
+        dueByDay.append(dueBirthdayMonthDays(day, m_today.year()));
+        anyDue.unite(dueByDay.last());
+    }
+    // The same birthday found from two of the days is one affair.
+    QHash<QString, Birthday> due;
+    for (const Birthday& client : readBirthdayClients(anyDue)) {
+        const int month = client.monthDay.left(2).toInt();
+        const int dayOfMonth = client.monthDay.mid(3, 2).toInt();
+        for (qsizetype i = 0; i < days.size(); ++i) {
+            if (!dueByDay.at(i).contains(client.monthDay))
+                continue;
+            Birthday birthday = client;
+            birthday.day = BirthdayInYear(m_today.year(), month, dayOfMonth);
+            if (birthday.day < days.at(i))
+                birthday.day = BirthdayInYear(m_today.year() + 1, month, dayOfMonth);
+            due.insert(birthdayKey(birthday.remark, birthday.day) + QString::number(birthday.clientId),
+                       birthday);
+        }
+    }
+    QSet<QDate> dueDays;
+    for (const Birthday& birthday : std::as_const(due))
+        dueDays.insert(birthday.day);
+    readBirthdayAffairs(dueDays);
+    for (const Birthday& birthday : std::as_const(due))
+        writeBirthdayAffair(birthday);
+    m_birthdays.clear();
+}
+
+std::vector<AffairGenerator::Birthday> AffairGenerator::readBirthdayClients(const QSet<QString>& monthDays)
+{
     QStringList marks;
     QVariantList params;
     for (const QString& monthDay : monthDays) {
@@ -214,53 +305,63 @@ void AffairGenerator::makeBirthdayAffairs(const QDate& fromDate)
         sql += QStringLiteral(" and createuser = ?");
         params.append(CurUserID);
     }
-    struct Due
-    {
-        qint32 clientId;
-        QString name;
-        QVariant owner;
-        QDate day;
-    };
-    std::vector<Due> due;
-    {
-        Statement select(m_db, sql);
-        select.bind(params);
-        while (select.step()) {
-            // The month-day is one of the due ones, so it names a day of the calendar.
-            const QString born = select.value(2).toString();
-            const int month = born.mid(5, 2).toInt();
-            const int dayOfMonth = born.mid(8, 2).toInt();
-            QDate next = BirthdayInYear(m_today.year(), month, dayOfMonth);
-            if (next < fromDate)
-                next = BirthdayInYear(m_today.year() + 1, month, dayOfMonth);
-            due.push_back({static_cast<qint32>(select.value(0).toLongLong()), select.value(1).toString(),
-                           select.value(3), next});
+    std::vector<Birthday> clients;
+    Statement select(m_db, sql);
+    select.bind(params);
+    while (select.step()) {
+        Birthday client;
+        client.clientId = static_cast<qint32>(select.value(0).toLongLong());
+        client.remark = birthdayRemark(select.value(1).toString());
+        client.monthDay = select.value(2).toString().mid(5, 5);
+        // A new birthday affair belongs to the client's owner.
+        client.owner = select.value(3).isNull() ? QVariant(CurUserID) : select.value(3);
+        clients.push_back(std::move(client));
+    }
+    return clients;
+}
+
+void AffairGenerator::readBirthdayAffairs(const QSet<QDate>& days)
+{
+    m_birthdays.clear();
+    if (days.isEmpty())
+        return;
+    QStringList marks;
+    QVariantList params{BirthdayName, BirthdayLead};
+    for (const QDate& day : days) {
+        marks.append(QStringLiteral("?"));
+        params.append(day);
+    }
+    Statement select(m_db,
+                     QStringLiteral("select affairid, RegularRemark, AffairDate, GetClient, (Affairname is ? "
+                                    "collate binary and GetAffairClass is 1 and GetAffairSubject is 1 and "
+                                    "RemainDate is ?) from affair where GetAffairRegular = 0 and "
+                                    "AffairDate in (%1)")
+                         .arg(marks.join(QLatin1Char(','))));
+    select.bind(params);
+    while (select.step()) {
+        const QString key = birthdayKey(select.value(1).toString(),
+                                        QDate::fromString(select.value(2).toString(), Qt::ISODate));
+        // The remark is compared exactly; should a day hold it twice, the first row is refreshed.
+        if (!m_birthdays.contains(key)) {
+            m_birthdays.insert(key, {static_cast<qint32>(select.value(0).toLongLong()),
+                                     select.value(4).toBool() ? select.value(3).toLongLong() : -1});
         }
     }
-    for (const Due& client : due)
-        writeBirthdayAffair(client.clientId, client.name, client.owner, client.day);
-    tx.commit();
 }
 
-void AffairGenerator::writeBirthdayAffair(qint32 clientId, const QString& clientName, const QVariant& owner,
-                                          const QDate& day)
+void AffairGenerator::writeBirthdayAffair(const Birthday& birthday)
 {
-    const QString remark = birthdayRemark(clientName);
-    const QVariant found = lookUp(m_st->findBirthday, {remark, day});
-    if (found.isNull()) {
-        insertWithFreshKey(m_st->insertBirthday, {0, BirthdayName, clientId, day, BirthdayLead, remark,
-                                                  owner.isNull() ? QVariant(CurUserID) : owner});
-    } else {
-        run(m_st->refreshBirthday, {BirthdayName, clientId, BirthdayLead, found});
+    const QString key = birthdayKey(birthday.remark, birthday.day);
+    const auto found = m_birthdays.find(key);
+    if (found == m_birthdays.end()) {
+        const qint32 id =
+            insertWithFreshKey(m_st->insertBirthday, {0, BirthdayName, birthday.clientId, birthday.day,
+                                                      BirthdayLead, birthday.remark, birthday.owner});
+        m_birthdays.insert(key, {id, birthday.clientId});
+    } else if (found->client != birthday.clientId) {
+        run(m_st->refreshBirthday, {BirthdayName, birthday.clientId, BirthdayLead, found->affairId});
+        found->client = birthday.clientId;
     }
-}
-
-void AffairGenerator::makeComingAffairs()
-{
-    Transaction tx(m_db);
-    for (int ahead = 0; ahead <= 2; ++ahead)
-        makeRegularAffairs(m_today.addDays(ahead), 0, true);
-    tx.commit();
 }
 
 QDate BirthdayInYear(int year, int month, int day)

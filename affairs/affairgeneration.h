@@ -1,9 +1,14 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <QDate>
+#include <QHash>
+#include <QList>
+#include <QSet>
 #include <QString>
+#include <QVariant>
 
 #include "affairs/affairtoday.h"
 
@@ -42,14 +47,27 @@ public:
 private:
     struct Statements;
     struct RegularRow;
+    struct Generated;
+    struct Birthday;
+    struct BirthdayAffair;
 
+    // The passes of one run for the days in ascending order, in one transaction.
+    QDate generate(const QList<QDate>& days, qint32 regularId, bool createAffairs);
+    std::vector<RegularRow> readRegularRows(qint32 regularId);
+    // The generated affairs from fromDate on, read once per run instead of one lookup per day.
+    void readGenerated(qint32 regularId, const QDate& fromDate);
     void writeRegularAffair(const RegularRow& row, const QDate& day);
-    void writeBirthdayAffair(qint32 clientId, const QString& clientName, const QVariant& owner,
-                             const QDate& day);
+    void makeBirthdays(const QList<QDate>& days);
+    std::vector<Birthday> readBirthdayClients(const QSet<QString>& monthDays);
+    // The birthday affairs of those days by remark and day, read once per run.
+    void readBirthdayAffairs(const QSet<QDate>& days);
+    void writeBirthdayAffair(const Birthday& birthday);
 
     Database& m_db;
     QDate m_today;
     std::unique_ptr<Statements> m_st;
+    QHash<quint64, Generated> m_generated;
+    QHash<QString, BirthdayAffair> m_birthdays;
 };
 
 // The same on the shared connection, counting from AffairToday().

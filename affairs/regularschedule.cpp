@@ -112,32 +112,55 @@ int RegularCycle(qint16 RegularType, int everyNDays)
     }
 }
 
-QDate NextDueDay(qint16 RegularType, const QString& RegularData, const QDate& fromDate, const QDate& today)
+RegularSchedule::RegularSchedule(qint16 RegularType, const QString& RegularData) : m_kind(RegularType)
 {
     if (RegularType < EveryNDays || RegularType > Yearly || !validSchedule(RegularType, RegularData))
-        return QDate();
+        return;
     switch (RegularType) {
+    case EveryNDays:
+        m_start = EveryNDaysStart(RegularData);
+        m_number = EveryNDaysCycle(RegularData);
+        m_valid = m_number >= 1;
+        return;
+    case Weekly:
+    case Monthly:
+        m_number = RegularData.toInt();
+        break;
+    case Yearly:
+        m_month = RegularData.left(2).toInt();
+        m_day = RegularData.mid(2).toInt();
+        break;
+    default:
+        break;
+    }
+    m_valid = true;
+}
+
+QDate RegularSchedule::nextDueDay(const QDate& fromDate, const QDate& today) const
+{
+    if (!m_valid)
+        return QDate();
+    switch (m_kind) {
     case EveryNDays: {
-        const QDate start = EveryNDaysStart(RegularData);
-        const int cycle = EveryNDaysCycle(RegularData);
-        if (cycle < 1)
-            return QDate();
-        if (fromDate <= start)
-            return start;
-        const qint64 cycles = (start.daysTo(fromDate) + cycle - 1) / cycle;
-        return start.addDays(cycles * cycle);
+        if (fromDate <= m_start)
+            return m_start;
+        const qint64 cycles = (m_start.daysTo(fromDate) + m_number - 1) / m_number;
+        return m_start.addDays(cycles * m_number);
     }
     case Daily:
         return fromDate;
     case Weekly:
-        return fromDate.addDays((RegularData.toInt() - WeekdayDigit(fromDate) + 7) % 7);
+        return fromDate.addDays((m_number - WeekdayDigit(fromDate) + 7) % 7);
     case Monthly:
-        return firstMonthDayFrom(RegularData.toInt(), fromDate);
+        return firstMonthDayFrom(m_number, fromDate);
     default: {
-        const int month = RegularData.left(2).toInt();
-        const int day = RegularData.mid(2).toInt();
-        const QDate thisYear(today.year(), month, day);
-        return thisYear < fromDate ? QDate(today.year() + 1, month, day) : thisYear;
+        const QDate thisYear(today.year(), m_month, m_day);
+        return thisYear < fromDate ? QDate(today.year() + 1, m_month, m_day) : thisYear;
     }
     }
+}
+
+QDate NextDueDay(qint16 RegularType, const QString& RegularData, const QDate& fromDate, const QDate& today)
+{
+    return RegularSchedule(RegularType, RegularData).nextDueDay(fromDate, today);
 }

@@ -34,6 +34,26 @@ QString NormalizeRegularData(qint16 RegularType, const QString& RegularData,
 QDate NextDueDay(qint16 RegularType, const QString& RegularData, const QDate& fromDate,
                  const QDate& today = AffairToday());
 
+// A stored schedule read once, so that many due days can be computed from it.
+class RegularSchedule
+{
+public:
+    RegularSchedule(qint16 RegularType, const QString& RegularData);
+
+    // Valid for its kind, of a kind 0 to 4 and, every N days, with a cycle of at least 1.
+    bool isValid() const { return m_valid; }
+    // As NextDueDay.
+    QDate nextDueDay(const QDate& fromDate, const QDate& today) const;
+
+private:
+    qint16 m_kind = 0;
+    bool m_valid = false;
+    QDate m_start;    // every N days
+    int m_number = 0; // N, the weekday digit or the day of the month
+    int m_month = 0;  // yearly
+    int m_day = 0;    // yearly
+};
+
 // The weekday digit of a day: 1 = Sunday ... 7 = Saturday.
 int WeekdayDigit(const QDate& day);
 

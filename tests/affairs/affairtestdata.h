@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QTimer>
+#include <QWidget>
 #include <QString>
 #include <QVariant>
 

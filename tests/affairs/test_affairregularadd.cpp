@@ -165,8 +165,8 @@ TEST_F(AffairRegularAddTest, EachKindIsSavedAndItsComingAffairsMadeAgain)
     EXPECT_EQ(stored(QStringLiteral("GetClient")).toInt(), 5);
     EXPECT_EQ(daysOf(id), (QStringList{QStringLiteral("2011-09-16"), QStringLiteral("2011-09-22")}));
     EXPECT_EQ(Conn.scalar(QStringLiteral(
-                              "select group_concat(GetLogOperate) from logdata where GetLogClass = 3 and "
-                              "GetEditID = ?"),
+                              "select group_concat(GetLogOperate) from (select GetLogOperate from logdata "
+                              "where GetLogClass = 3 and GetEditID = ? order by GetLogOperate)"),
                           {id})
                   .toString(),
               QStringLiteral("1,2"));
