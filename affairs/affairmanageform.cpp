@@ -37,15 +37,15 @@ constexpr int CentredAlignment = 10;
 constexpr int CheckBoxCells = 2;
 const QColor TodayColor(255, 0, 0);
 
-struct GridColumnSpec
+struct GridColumnLayout
 {
     const char* header;
     int width;
 };
 // Column 11 ("用 户") is as wide only for users who see every user's affairs.
-constexpr GridColumnSpec GridColumns[] = {{"", 30},          {"事务ID", 0}, {"名 称", 140}, {"种类", 60},
-                                          {"完成日期", 108}, {"提醒", 64},  {"联系人", 80}, {"方 式", 80},
-                                          {"类 别", 120},    {"完成", 40},  {"关闭", 40},   {"用 户", 80}};
+constexpr GridColumnLayout GridColumns[] = {{"", 30},          {"事务ID", 0}, {"名 称", 140}, {"种类", 60},
+                                            {"完成日期", 108}, {"提醒", 64},  {"联系人", 80}, {"方 式", 80},
+                                            {"类 别", 120},    {"完成", 40},  {"关闭", 40},   {"用 户", 80}};
 
 // A row of exclusive options in a panel of their own.
 std::vector<QRadioButton*> addOptions(QWidget* form, const QString& panelName, const QString& optionName,
