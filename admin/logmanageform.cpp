@@ -1,9 +1,297 @@
 #include "admin/logmanageform.h"
 
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "admin/logsearch.h"
+#include "admin/toolband.h"
+#include "controls/datefield.h"
+#include "controls/foxdate.h"
+#include "controls/foxtext.h"
+#include "controls/skincolors.h"
+#include "controls/vsnetbut.h"
+#include "core/dblayer.h"
+#include "core/formsizelimits.h"
+#include "core/printgrid.h"
+#include "core/session.h"
+#include "platform/grid.h"
+#include "platform/prompts.h"
+#include "platform/twips.h"
+
+namespace {
+
+constexpr int FilterTop = 58;
+constexpr int SecondRowTop = 90;
+constexpr int RowHeight = 24;
+constexpr int GridLeft = 12;
+constexpr int GridTop = 124;
+
+struct Column
+{
+    const char* caption;
+    int width;
+};
+// Column 6 (the user) is shown only to users who may see all users.
+constexpr Column Columns[] = {{"", 30},          {"操作ID", 0}, {"操作方式", 80}, {"操作类型", 80},
+                              {"对象名称", 225}, {"日期", 108}, {"用 户", 80}};
+constexpr int UserColumn = 6;
+constexpr int Centred = 10;
+
+const QString UnreadableDay = QStringLiteral("日期输入发生未知错误，请手动输入。");
+
+template <typename T> T* named(T* widget, const QString& name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, int left, int width)
+{
+    auto* label = named(new QLabel(caption, parent), name);
+    label->setGeometry(left, SecondRowTop, width, RowHeight);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QComboBox* makeCombo(QWidget* parent, const QString& name, int left, int width)
+{
+    auto* combo = named(new QComboBox(parent), name);
+    combo->setGeometry(left, SecondRowTop, width, RowHeight);
+    return combo;
+}
+
+} // namespace
+
 LogManageForm::LogManageForm(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("LogManageForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("查看日志"));
-    resize(640, 480);
+    buildBand();
+    buildFilters();
+    buildGrid();
+    Form_Load();
+}
+
+void LogManageForm::buildBand()
+{
+    int left = 8;
+    VsNetBut1 = AddBandButton(this, QStringLiteral("VsNetBut1"), QString(), left);
+    VsNetBut2 = AddBandButton(this, QStringLiteral("VsNetBut2"), QStringLiteral("打印日志"), left);
+    VsNetBut8 = AddBandButton(this, QStringLiteral("VsNetBut8"), QString(), left);
+    VsNetBut7 = AddBandButton(this, QStringLiteral("VsNetBut7"), QStringLiteral("关 闭"), left);
+    connect(VsNetBut2, &VsNetBut::Click, this,
+            [this] { PrintGrid(Grid1, QStringLiteral("日志清单"), QString(), false, -1, 0); });
+    connect(VsNetBut7, &VsNetBut::Click, this, &QWidget::close);
+}
+
+void LogManageForm::buildFilters()
+{
+    const struct
+    {
+        const char* caption;
+        int width;
+    } windows[] = {{"今日", 56},   {"两日内", 68}, {"三日内", 68},
+                   {"七日内", 68}, {"全部", 56},   {"指定日期", 84}};
+    int left = GridLeft;
+    for (int k = 0; k < 6; ++k) {
+        auto* option = named(new QRadioButton(QString::fromUtf8(windows[k].caption), this),
+                             QStringLiteral("Option1_%1").arg(k));
+        option->setGeometry(left, FilterTop, windows[k].width, RowHeight);
+        left += windows[k].width;
+        connect(option, &QRadioButton::toggled, this, [this, k](bool on) {
+            if (on)
+                Option1_Click(k);
+        });
+        Option1.push_back(option);
+    }
+
+    Text3 = named(new FoxText(this), QStringLiteral("Text3"));
+    Text3->setOnlyNumber(false);
+    Text3->setAlignment(2);
+    Text3->setLocked(true);
+    Text3->setText(QString());
+    Text3->moveTwips(left * TwipsPerPixel, FilterTop * TwipsPerPixel, 100 * TwipsPerPixel, Text3->Height());
+
+    Picture1 = named(new QWidget(this), QStringLiteral("Picture1"));
+    Picture1->setGeometry(left + 108, FilterTop, 130, RowHeight);
+    const char* kinds[] = {"单日", "范围"};
+    for (int k = 0; k < 2; ++k) {
+        auto* option = named(new QRadioButton(QString::fromUtf8(kinds[k]), Picture1),
+                             QStringLiteral("Option2_%1").arg(k));
+        option->setGeometry(64 * k, 0, 60, RowHeight);
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                filterClick();
+        });
+        Option2.push_back(option);
+    }
+    Picture1->hide();
+
+    SelUserLabel =
+        makeLabel(this, QStringLiteral("SelUserLabel"), QStringLiteral("选择用户："), GridLeft, 66);
+    SelUserCombo = makeCombo(this, QStringLiteral("SelUserCombo"), 78, 110);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("操作方式："), 192, 66);
+    Combo1 = makeCombo(this, QStringLiteral("Combo1"), 258, 110);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("操作类型："), 372, 66);
+    Combo2 = makeCombo(this, QStringLiteral("Combo2"), 438, 110);
+    Command1 = named(new QPushButton(QStringLiteral("缺 省 查 询"), this), QStringLiteral("Command1"));
+    Command1->setGeometry(554, SecondRowTop - 2, 84, RowHeight + 4);
+    for (QComboBox* combo : {SelUserCombo, Combo1, Combo2})
+        connect(combo, &QComboBox::currentIndexChanged, this, &LogManageForm::filterClick);
+    connect(Command1, &QPushButton::clicked, this, &LogManageForm::Command1_Click);
+
+    // The calendar drops down under the day box, over the list.
+    FoxDate1 = named(new FoxDate(this), QStringLiteral("FoxDate1"));
+    FoxDate1->move(Text3->x(), FilterTop + RowHeight);
+    FoxDate1->hide();
+    m_dateField = new DateField(FoxDate1, this);
+    m_dateField->addField(Text3);
+    connect(m_dateField, &DateField::picked, this, &LogManageForm::dayPicked);
+    connect(m_dateField, &DateField::unreadable, this, &LogManageForm::dayUnreadable);
+}
+
+void LogManageForm::buildGrid()
+{
+    Grid1 = named(new Grid(this), QStringLiteral("Grid1"));
+    Grid1->move(GridLeft, GridTop);
+    Grid1->setAllowUserSort(true);
+    Grid1->lower();
+}
+
+void LogManageForm::Form_Load()
+{
+    SuppressRefresh = true;
+    ApplySkinToForm(this);
+    SetFormSizeLimits(this, 9825, 7905, 0, 0);
+    FillCombo(Combo1, QStringLiteral("select * from LogOperate order by LogOperateid"),
+              QStringLiteral("LogOperatename"), QStringLiteral("LogOperateid"), QStringLiteral("所有方式"), 0,
+              true);
+    FillCombo(Combo2, QStringLiteral("select * from LogClass order by LogClassid"),
+              QStringLiteral("LogClassname"), QStringLiteral("LogClassid"), QStringLiteral("所有类型"), 0,
+              true);
+    FillCombo(SelUserCombo, QStringLiteral("select * from Userdata order by userid"),
+              QStringLiteral("username"), QStringLiteral("userid"), QStringLiteral("所有用户"), 0, true);
+    SelUserLabel->setVisible(CanSeeAllUser);
+    SelUserCombo->setVisible(CanSeeAllUser);
+    Option1[0]->setChecked(true);
+    Option2[0]->setChecked(true);
+
+    Grid1->setAutoRedraw(false);
+    Grid1->setCols(int(std::size(Columns)));
+    for (int c = 0; c < Grid1->Cols(); ++c) {
+        Grid1->Cell(0, c).setText(QString::fromUtf8(Columns[c].caption));
+        Grid1->Column(c).setWidth(c == UserColumn && !CanSeeAllUser ? 0 : Columns[c].width);
+        Grid1->Column(c).setAlignment(Centred);
+    }
+    Grid1->Range(0, 0, 0, Grid1->Cols() - 1).setAlignment(Centred);
+    Grid1->setAutoRedraw(true);
+    Grid1->Refresh();
+
+    SearchLog();
+    SuppressRefresh = false;
+}
+
+void LogManageForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_placed)
+        placeInMainWindow();
+}
+
+// A child window sits in the main window: centred across, four tenths of the free height down.
+void LogManageForm::placeInMainWindow()
+{
+    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!frame || !frame->window())
+        return;
+    m_placed = true;
+    const QSize main = frame->window()->size();
+    frame->move(qMax(0, (main.width() - frame->width()) / 2),
+                qMax(0, int((main.height() - frame->height()) * 0.4)));
+}
+
+void LogManageForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isMinimized())
+        return;
+    Grid1->resize(qMax(0, width() - TwipsToPixels(360)), qMax(0, height() - GridTop - TwipsToPixels(640)));
+}
+
+void LogManageForm::Option1_Click(int Index)
+{
+    Picture1->setVisible(Index == 5);
+    filterClick();
+}
+
+void LogManageForm::filterClick()
+{
+    if (!SuppressRefresh)
+        SearchLog();
+}
+
+void LogManageForm::dayPicked()
+{
+    if (Option1[5]->isChecked())
+        Option1_Click(5);
+    else
+        Option1[5]->setChecked(true);
+}
+
+void LogManageForm::dayUnreadable()
+{
+    MsgBox(UnreadableDay);
+    Text3->setLocked(false);
+}
+
+void LogManageForm::Command1_Click()
+{
+    SuppressRefresh = true;
+    Option1[0]->setChecked(true);
+    for (QComboBox* combo : {SelUserCombo, Combo1, Combo2})
+        combo->setCurrentIndex(0);
+    SuppressRefresh = false;
+    Option2[0]->setChecked(true);
+    SearchLog();
+}
+
+void LogManageForm::SearchLog()
+{
+    const QDate today = QDate::currentDate();
+    LogFilter filter;
+    for (int k = 0; k < int(Option1.size()); ++k) {
+        if (Option1[k]->isChecked())
+            filter.window = LogDateWindow(k);
+    }
+    if (filter.window == LogDateWindow::Day) {
+        // An empty day box means today; a typed text that is no date is not searched for.
+        filter.day = DateField::readDate(Text3->Text(), today);
+        if (!filter.day.isValid()) {
+            dayUnreadable();
+            return;
+        }
+        filter.range = Option2[1]->isChecked();
+    }
+    if (CanSeeAllUser && SelUserCombo->currentIndex() > 0)
+        filter.userId = ItemData(SelUserCombo, SelUserCombo->currentIndex());
+    if (Combo1->currentIndex() > 0)
+        filter.operateId = ItemData(Combo1, Combo1->currentIndex());
+    if (Combo2->currentIndex() > 0)
+        filter.classId = ItemData(Combo2, Combo2->currentIndex());
+    const QList<LogEntry> entries = SearchLogEntries(filter, today);
+
+    const QChar tab(QLatin1Char('\t'));
+    Grid1->setAutoRedraw(false);
+    Grid1->setRows(1);
+    for (const LogEntry& entry : entries) {
+        Grid1->AddItem(QString::number(entry.logId) + tab + entry.operateName + tab + entry.className + tab +
+                       entry.objectName + tab + entry.day + tab + entry.userName);
+    }
+    Grid1->setAutoRedraw(true);
+    Grid1->Refresh();
 }

@@ -38,16 +38,14 @@ void setUserValue(qint32 userId, const QString& column, const QVariant& value)
 UserGroup AddUserGroup()
 {
     UserGroup group;
-    group.id = NewRandomId(QStringLiteral("userclass"), QStringLiteral("userclassid"));
-    group.name = QStringLiteral("新增用户组") + QString::number(group.id);
     Recordset rs;
     rs.Open(GroupRowSql, Conn, {0});
-    rs.AddNew();
-    rs.SetValue(QStringLiteral("UserClassID"), group.id);
-    rs.SetValue(QStringLiteral("userclassname"), group.name);
-    // Written, not left to the column defaults: a new group has no right.
-    writeRights(rs, group);
-    rs.Update();
+    group.id = AddNewWithRandomId(rs, QStringLiteral("UserClassID"), [&] {
+        group.name = QStringLiteral("新增用户组") + QString::number(rs.Int(QStringLiteral("UserClassID")));
+        rs.SetValue(QStringLiteral("userclassname"), group.name);
+        // Written, not left to the column defaults: a new group has no right.
+        writeRights(rs, group);
+    });
     rs.Close();
     return group;
 }
@@ -95,16 +93,15 @@ bool DeleteUserGroup(qint32 id)
 
 qint32 AddUser(qint32 groupId)
 {
-    const qint32 id = NewRandomId(QStringLiteral("userdata"), QStringLiteral("userid"));
     Recordset rs;
     rs.Open(UserRowSql, Conn, {0});
-    rs.AddNew();
-    rs.SetValue(QStringLiteral("userid"), id);
-    rs.SetValue(QStringLiteral("username"), QStringLiteral("新增用户") + QString::number(id));
-    rs.SetValue(QStringLiteral("GetUserClassID"), groupId);
-    rs.SetValue(QStringLiteral("UserSkin"), SkinId);
-    rs.SetValue(QStringLiteral("userpass"), ScramblePassword(DefaultUserPassword));
-    rs.Update();
+    const qint32 id = AddNewWithRandomId(rs, QStringLiteral("userid"), [&] {
+        rs.SetValue(QStringLiteral("username"),
+                    QStringLiteral("新增用户") + QString::number(rs.Int(QStringLiteral("userid"))));
+        rs.SetValue(QStringLiteral("GetUserClassID"), groupId);
+        rs.SetValue(QStringLiteral("UserSkin"), SkinId);
+        rs.SetValue(QStringLiteral("userpass"), ScramblePassword(DefaultUserPassword));
+    });
     rs.Close();
     return id;
 }

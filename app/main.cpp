@@ -1,8 +1,12 @@
 #include <QStyleFactory>
 
 #include "core/application.h"
+#include "app/appaffairwindows.h"
 #include "app/appprompts.h"
 #include "app/mainform.h"
+#include "app/qttranslations.h"
+#include "clients/emailform.h"
+#include "core/links.h"
 #include "core/programfolder.h"
 #include "core/startup.h"
 #include "platform/dberror.h"
@@ -12,13 +16,17 @@
 int main(int argc, char* argv[])
 {
     Application app(argc, argv);
+    InstallQtTranslations();
     AppPrompts appPrompts;
     setPrompts(&appPrompts);
+    AppAffairWindows appAffairWindows;
+    setAffairWindows(&appAffairWindows);
+    SetMailWindowOpener(ShowEmailForm);
     // One style under every skin, so that a skin's style sheet looks the same on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     // Held until the process ends.
-    SingleInstanceLock instanceLock(ProgramFolder());
+    SingleInstanceLock instanceLock(QCoreApplication::applicationFilePath());
     if (!Main(instanceLock))
         return 0;
 

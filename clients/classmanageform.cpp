@@ -63,6 +63,8 @@ ClassManageForm::ClassManageForm(QWidget* parent) : QDialog(parent)
     setFixedSize(SideLeft + SideWidth + Margin, Margin + ListHeight + Margin);
 
     connect(List1, &QListWidget::currentRowChanged, this, &ClassManageForm::List1_Click);
+    // A click on the value already selected changes no row, but fills the name box again.
+    connect(List1, &QListWidget::itemClicked, this, &ClassManageForm::List1_Click);
     connect(Command2, &QPushButton::clicked, this, &ClassManageForm::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &ClassManageForm::Command3_Click);
     connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });

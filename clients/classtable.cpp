@@ -18,7 +18,8 @@ QString ClassTable::quotedTable() const
 
 QString ClassTable::orderedSelect() const
 {
-    return QStringLiteral("select * from %1 order by %2, rowid").arg(quotedTable(), QuoteIdentifier(orderColumn()));
+    return QStringLiteral("select * from %1 order by %2, rowid")
+        .arg(quotedTable(), QuoteIdentifier(orderColumn()));
 }
 
 QList<ClassItem> ClassTable::loadAndRenumber()
@@ -41,14 +42,12 @@ QList<ClassItem> ClassTable::loadAndRenumber()
 
 qint32 ClassTable::add(const QString& name)
 {
-    const qint32 id = NewRandomId(m_tabName, idColumn());
     Recordset rs;
     rs.Open(orderedSelect(), Conn);
-    rs.AddNew();
-    rs.SetValue(idColumn(), id);
-    rs.SetValue(nameColumn(), name);
-    rs.SetValue(orderColumn(), NewValueOrder);
-    rs.Update();
+    const qint32 id = AddNewWithRandomId(rs, idColumn(), [&] {
+        rs.SetValue(nameColumn(), name);
+        rs.SetValue(orderColumn(), NewValueOrder);
+    });
     rs.Close();
     // The new row's own key: other new values may share its order and sort after it.
     return id;
@@ -57,7 +56,8 @@ qint32 ClassTable::add(const QString& name)
 void ClassTable::rename(qint32 id, const QString& name)
 {
     Recordset rs;
-    rs.Open(QStringLiteral("select * from %1 where %2=?").arg(quotedTable(), QuoteIdentifier(idColumn())), Conn, {id});
+    rs.Open(QStringLiteral("select * from %1 where %2=?").arg(quotedTable(), QuoteIdentifier(idColumn())),
+            Conn, {id});
     if (!rs.Eof()) {
         rs.SetValue(nameColumn(), name);
         rs.Update();

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class VsNetBut;
+
 // The client dialog, shown modal.
 class ClientAddForm : public QDialog
 {
@@ -12,4 +14,6 @@ public:
 
     // The client to edit; 0 = a new client.
     qint32 ClientId = 0;
+    // The save button; a caller disables it to show a record for viewing only.
+    VsNetBut* VsNetBut2 = nullptr;
 };

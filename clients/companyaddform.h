@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class VsNetBut;
+
 // The company dialog, shown modal.
 class CompanyAddForm : public QDialog
 {
@@ -12,4 +14,6 @@ public:
 
     // The company to edit; 0 = a new company.
     qint32 CompanyId = 0;
+    // The save button; a caller disables it to show a record for viewing only.
+    VsNetBut* VsNetBut2 = nullptr;
 };

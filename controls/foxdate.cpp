@@ -16,7 +16,6 @@
 
 namespace {
 
-
 constexpr int px(int twips)
 {
     return TwipsToPixels(twips);
@@ -107,7 +106,8 @@ Qt::PenStyle penStyle(int drawStyle, int drawWidth)
     }
 }
 
-// One of the three cell frames; the mouse goes through it to the cell below.
+// One of the three cell frames; the mouse goes through it to the cell below. It stands around the
+// cell, in the gap between cells, so that it never hides a stroke of the day or its lunar line.
 class FoxDateFrame : public QWidget
 {
 public:
@@ -116,7 +116,7 @@ public:
     {
         setObjectName(name);
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        resize(px(cellWidth), px(frameHeight));
+        resize(px(cellWidth) + 2 * width, px(frameHeight) + 2 * width);
         hide();
     }
 
@@ -127,8 +127,9 @@ protected:
         QPen pen(m_color, m_width, m_style);
         pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
-        const int inset = m_width / 2;
-        painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+        // The line's pixels are the outermost m_width rows and columns.
+        const qreal half = m_width / 2.0;
+        painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
     }
 
 private:
@@ -258,6 +259,37 @@ QDateTime FoxDate::CurDateJieQi(int CurYear, int JieQiNum) const
     return ::CurDateJieQi(CurYear, JieQiNum);
 }
 
+template <typename T> void FoxDate::let(T& member, const T& value, const char* name)
+{
+    member = value;
+    Q_EMIT propertyChanged(QLatin1String(name));
+}
+
+void FoxDate::setNoCurMonth(OleColor value)
+{
+    let(m_noCurMonth, value, "NoCurMonth");
+}
+
+void FoxDate::setSunDayColor(OleColor value)
+{
+    let(m_sunDayColor, value, "SunDayColor");
+}
+
+void FoxDate::setSatDayColor(OleColor value)
+{
+    let(m_satDayColor, value, "SatDayColor");
+}
+
+void FoxDate::setCnMonthStarColor(OleColor value)
+{
+    let(m_cnMonthStarColor, value, "CnMonthStarColor");
+}
+
+void FoxDate::setJieQiColor(OleColor value)
+{
+    let(m_jieQiColor, value, "JieQiColor");
+}
+
 OleColor FoxDate::BackColor() const
 {
     return m_face->back;
@@ -265,8 +297,39 @@ OleColor FoxDate::BackColor() const
 
 void FoxDate::setBackColor(OleColor value)
 {
-    m_face->back = value;
+    // The face's own background: it shows at once.
+    let(m_face->back, value, "BackColor");
     m_face->update();
+}
+
+void FoxDate::setAllDateColor(OleColor value)
+{
+    let(m_allDateColor, value, "AllDateColor");
+}
+
+void FoxDate::setSelDate(const QDate& value)
+{
+    let(m_selDate, value, "SelDate");
+}
+
+void FoxDate::setMousePointer(int value)
+{
+    let(m_mousePointer, value, "MousePointer");
+}
+
+void FoxDate::setMouseIcon(const QPixmap& value)
+{
+    let(m_mouseIcon, value, "MouseIcon");
+}
+
+void FoxDate::setShowYear(const QVariant& value)
+{
+    let(m_showYear, value, "ShowYear");
+}
+
+void FoxDate::setShowMonth(const QVariant& value)
+{
+    let(m_showMonth, value, "ShowMonth");
 }
 
 bool FoxDate::InMonth(int cell) const
@@ -309,7 +372,8 @@ void FoxDate::readProperties(const PropertyBag& bag)
     m_satDayColor = bag.read(QStringLiteral("SatDayColor"), 45056).toInt();
     m_cnMonthStarColor = bag.read(QStringLiteral("CnMonthStarColor"), 255).toInt();
     m_jieQiColor = bag.read(QStringLiteral("JieQiColor"), 45056).toInt();
-    setBackColor(bag.read(QStringLiteral("BackColor"), 0x80DFFB).toInt());
+    m_face->back = bag.read(QStringLiteral("BackColor"), 0x80DFFB).toInt();
+    m_face->update();
     m_allDateColor = bag.read(QStringLiteral("AllDateColor"), 0).toInt();
     m_selDate = bag.read(QStringLiteral("SelDate"), QDate()).toDate();
     m_mousePointer = bag.read(QStringLiteral("MousePointer"), 0).toInt();
@@ -444,9 +508,16 @@ void FoxDate::placeFrame(QWidget* frame, int cell)
         frame->hide();
         return;
     }
-    frame->move(m_label2.at(cell)->pos());
+    frame->move(framePos(frame, cell));
     frame->raise();
     frame->show();
+}
+
+QPoint FoxDate::framePos(const QWidget* frame, int cell) const
+{
+    // The frame's line lies just outside the cell.
+    const int line = (frame->width() - m_label2.at(cell)->width()) / 2;
+    return m_label2.at(cell)->pos() - QPoint(line, line);
 }
 
 bool FoxDate::eventFilter(QObject* watched, QEvent* event)
@@ -491,7 +562,7 @@ void FoxDate::cellMouseMove(int cell, QMouseEvent* event)
     const QCursor cursor = pointerCursor(m_mousePointer, m_mouseIcon);
     m_label2.at(cell)->setCursor(cursor);
     m_label2.at(FoxDateCells + cell)->setCursor(cursor);
-    if (m_shape1->isVisible() && m_shape1->pos() == m_label2.at(cell)->pos())
+    if (m_shape1->isVisible() && m_shape1->pos() == framePos(m_shape1, cell))
         return;
     placeFrame(m_shape1, cell);
     MoveDay = m_grid.cells[cell].date.day();

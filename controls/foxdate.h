@@ -32,36 +32,36 @@ public:
     QDateTime CurDateJieQi(int CurYear, int JieQiNum) const;
 
     OleColor NoCurMonth() const { return m_noCurMonth; }
-    void setNoCurMonth(OleColor value) { m_noCurMonth = value; }
+    void setNoCurMonth(OleColor value);
     OleColor SunDayColor() const { return m_sunDayColor; }
-    void setSunDayColor(OleColor value) { m_sunDayColor = value; }
+    void setSunDayColor(OleColor value);
     OleColor SatDayColor() const { return m_satDayColor; }
-    void setSatDayColor(OleColor value) { m_satDayColor = value; }
+    void setSatDayColor(OleColor value);
     OleColor CnMonthStarColor() const { return m_cnMonthStarColor; }
-    void setCnMonthStarColor(OleColor value) { m_cnMonthStarColor = value; }
+    void setCnMonthStarColor(OleColor value);
     OleColor JieQiColor() const { return m_jieQiColor; }
-    void setJieQiColor(OleColor value) { m_jieQiColor = value; }
+    void setJieQiColor(OleColor value);
     OleColor BackColor() const;
     void setBackColor(OleColor value);
     OleColor AllDateColor() const { return m_allDateColor; }
-    void setAllDateColor(OleColor value) { m_allDateColor = value; }
+    void setAllDateColor(OleColor value);
     // The selected day; invalid for "no date". Setting it does not move the view.
     QDate SelDate() const { return m_selDate; }
-    void setSelDate(const QDate& value) { m_selDate = value; }
+    void setSelDate(const QDate& value);
     // Draws a triangle (DrawType 1) or a rectangle (2) over the cell of day GetDay of the shown
     // month; it stays until Cls or the next change of month.
     void DrawPic(int GetDay, int DrawType, OleColor DrawColor, int DrawWidth, int DrawStyle);
     // The pointer over the day cells: 0 default ... 15 as the original platform numbers them, 99 =
     // MouseIcon.
     int MousePointer() const { return m_mousePointer; }
-    void setMousePointer(int value) { m_mousePointer = value; }
+    void setMousePointer(int value);
     QPixmap MouseIcon() const { return m_mouseIcon; }
-    void setMouseIcon(const QPixmap& value) { m_mouseIcon = value; }
+    void setMouseIcon(const QPixmap& value);
     // What the scroll bars last set; setting them does not move the view.
     QVariant ShowYear() const { return m_showYear; }
-    void setShowYear(const QVariant& value) { m_showYear = value; }
+    void setShowYear(const QVariant& value);
     QVariant ShowMonth() const { return m_showMonth; }
-    void setShowMonth(const QVariant& value) { m_showMonth = value; }
+    void setShowMonth(const QVariant& value);
     // Clears what DrawPic drew.
     void Cls();
 
@@ -90,6 +90,9 @@ Q_SIGNALS:
     void Change();
     void MouseMove(int Button, int Shift, float X, float Y);
     void Click();
+    // A property was set: the host should save it. Every setter marks its property; none of them
+    // rebuilds the month shown.
+    void propertyChanged(const QString& name);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -103,10 +106,12 @@ private:
     bool showMonth(int year, int month);
     void buildGrid();
     void placeFrame(QWidget* frame, int cell);
+    QPoint framePos(const QWidget* frame, int cell) const;
     void cellMouseMove(int cell, QMouseEvent* event);
     void faceMouseMove(QMouseEvent* event);
     void cellClick(int cell);
     QColor inkColor(FoxDateInk ink) const;
+    template <typename T> void let(T& member, const T& value, const char* name);
 
     OleColor m_noCurMonth = 0x606060;
     OleColor m_sunDayColor = 255;

@@ -1,94 +1,89 @@
 #include "controls/vbinput.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <QKeyEvent>
 
 #include "platform/ansicodepage.h"
 
+namespace {
+
+struct KeyCodeOf
+{
+    int key;
+    int code;
+};
+
+// Every key the original platform gave a code, by the code of the key it lies on: a shifted
+// character counts as the key it is typed with ("!" as 1, "?" as /). Letters, digits and F1 to
+// F24 are computed in VbKeyCode.
+// clang-format off
+constexpr KeyCodeOf KeyCodes[] = {
+    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9}, {Qt::Key_Backtab, 9}, {Qt::Key_Clear, 12},
+    {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Shift, 16}, {Qt::Key_Control, 17},
+    {Qt::Key_Alt, 18}, {Qt::Key_AltGr, 18}, {Qt::Key_Pause, 19}, {Qt::Key_CapsLock, 20},
+    {Qt::Key_Escape, 27}, {Qt::Key_Space, 32},
+    // Movement and editing
+    {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34}, {Qt::Key_End, 35}, {Qt::Key_Home, 36},
+    {Qt::Key_Left, 37}, {Qt::Key_Up, 38}, {Qt::Key_Right, 39}, {Qt::Key_Down, 40},
+    {Qt::Key_Select, 41}, {Qt::Key_Execute, 43}, {Qt::Key_Print, 44}, {Qt::Key_Insert, 45},
+    {Qt::Key_Delete, 46}, {Qt::Key_Help, 47},
+    // Shifted digits
+    {Qt::Key_ParenRight, 48}, {Qt::Key_Exclam, 49}, {Qt::Key_At, 50}, {Qt::Key_NumberSign, 51},
+    {Qt::Key_Dollar, 52}, {Qt::Key_Percent, 53}, {Qt::Key_AsciiCircum, 54}, {Qt::Key_Ampersand, 55},
+    {Qt::Key_Asterisk, 56}, {Qt::Key_ParenLeft, 57},
+    // System keys
+    {Qt::Key_Meta, 91}, {Qt::Key_Super_L, 91}, {Qt::Key_Super_R, 92}, {Qt::Key_Menu, 93},
+    {Qt::Key_Sleep, 95}, {Qt::Key_NumLock, 144}, {Qt::Key_ScrollLock, 145},
+    // Browser and media keys
+    {Qt::Key_Back, 166}, {Qt::Key_Forward, 167}, {Qt::Key_Refresh, 168}, {Qt::Key_Stop, 169},
+    {Qt::Key_Search, 170}, {Qt::Key_Favorites, 171}, {Qt::Key_HomePage, 172},
+    {Qt::Key_VolumeMute, 173}, {Qt::Key_VolumeDown, 174}, {Qt::Key_VolumeUp, 175},
+    {Qt::Key_MediaNext, 176}, {Qt::Key_MediaPrevious, 177}, {Qt::Key_MediaStop, 178},
+    {Qt::Key_MediaPlay, 179}, {Qt::Key_MediaTogglePlayPause, 179}, {Qt::Key_LaunchMail, 180},
+    {Qt::Key_LaunchMedia, 181}, {Qt::Key_Launch0, 182}, {Qt::Key_Launch1, 183},
+    {Qt::Key_Play, 250}, {Qt::Key_Zoom, 251},
+    // Punctuation, plain and shifted
+    {Qt::Key_Semicolon, 186}, {Qt::Key_Colon, 186}, {Qt::Key_Equal, 187}, {Qt::Key_Plus, 187},
+    {Qt::Key_Comma, 188}, {Qt::Key_Less, 188}, {Qt::Key_Minus, 189}, {Qt::Key_Underscore, 189},
+    {Qt::Key_Period, 190}, {Qt::Key_Greater, 190}, {Qt::Key_Slash, 191}, {Qt::Key_Question, 191},
+    {Qt::Key_QuoteLeft, 192}, {Qt::Key_AsciiTilde, 192}, {Qt::Key_BracketLeft, 219},
+    {Qt::Key_BraceLeft, 219}, {Qt::Key_Backslash, 220}, {Qt::Key_Bar, 220},
+    {Qt::Key_BracketRight, 221}, {Qt::Key_BraceRight, 221}, {Qt::Key_Apostrophe, 222},
+    {Qt::Key_QuoteDbl, 222},
+};
+
+// The keys of the numeric keypad with codes of their own (its digits are computed).
+constexpr KeyCodeOf KeypadCodes[] = {
+    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107}, {Qt::Key_Comma, 108},
+    {Qt::Key_Minus, 109}, {Qt::Key_Period, 110}, {Qt::Key_Slash, 111},
+};
+// clang-format on
+
+int lookUp(const KeyCodeOf* begin, const KeyCodeOf* end, int key)
+{
+    const auto found = std::find_if(begin, end, [key](const KeyCodeOf& entry) { return entry.key == key; });
+    return found == end ? 0 : found->code;
+}
+
+} // namespace
+
 int VbKeyCode(const QKeyEvent* event)
 {
     const int key = event->key();
+    const bool keypad = event->modifiers() & Qt::KeypadModifier;
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
         return key; // 65..90, as the original
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return (event->modifiers() & Qt::KeypadModifier) ? 96 + (key - Qt::Key_0) : key;
+        return keypad ? 96 + (key - Qt::Key_0) : key;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
         return 112 + (key - Qt::Key_F1);
-    switch (key) {
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return 9;
-    case Qt::Key_Clear:
-        return 12;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Alt:
-        return 18;
-    case Qt::Key_Pause:
-        return 19;
-    case Qt::Key_CapsLock:
-        return 20;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    case Qt::Key_Asterisk:
-        return 106;
-    case Qt::Key_Plus:
-        return (event->modifiers() & Qt::KeypadModifier) ? 107 : 187;
-    case Qt::Key_Minus:
-        return (event->modifiers() & Qt::KeypadModifier) ? 109 : 189;
-    case Qt::Key_Period:
-        return (event->modifiers() & Qt::KeypadModifier) ? 110 : 190;
-    case Qt::Key_Slash:
-        return (event->modifiers() & Qt::KeypadModifier) ? 111 : 191;
-    case Qt::Key_NumLock:
-        return 144;
-    case Qt::Key_ScrollLock:
-        return 145;
-    case Qt::Key_Semicolon:
-        return 186;
-    case Qt::Key_Comma:
-        return 188;
-    case Qt::Key_QuoteLeft:
-        return 192;
-    case Qt::Key_BracketLeft:
-        return 219;
-    case Qt::Key_Backslash:
-        return 220;
-    case Qt::Key_BracketRight:
-        return 221;
-    case Qt::Key_Apostrophe:
-        return 222;
-    default:
-        return 0;
+    if (keypad) {
+        if (const int code = lookUp(std::begin(KeypadCodes), std::end(KeypadCodes), key))
+            return code;
     }
+    return lookUp(std::begin(KeyCodes), std::end(KeyCodes), key);
 }
 
 int VbShift(Qt::KeyboardModifiers modifiers)

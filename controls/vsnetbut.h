@@ -326,6 +326,9 @@ private:
 
     QChar m_accessKey;
     int m_paintState = 0;
+    // The look on screen: the paint state's, except after a double click, which keeps the look it
+    // drew while recording the normal state.
+    int m_shownLook = 0;
     int m_lastButton = 1;
     int m_lastKeyCode = 0;
     bool m_hover = false;

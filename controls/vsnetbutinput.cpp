@@ -159,6 +159,7 @@ void VsNetBut::mouseDoubleClickEvent(QMouseEvent* event)
         else
             DrawButtonNormal(true);
     }
+    // Recorded as normal without painting: the look drawn above stays until the next change.
     m_paintState = 0;
 }
 

@@ -35,6 +35,7 @@ void VsNetBut::DrawButtonNormal(bool force)
     if (!force && m_paintState == 0)
         return;
     m_paintState = 0;
+    m_shownLook = 0;
     update();
 }
 
@@ -43,6 +44,7 @@ void VsNetBut::DrawButtonOver(bool force)
     if (!force && m_paintState == 1)
         return;
     m_paintState = 1;
+    m_shownLook = 1;
     update();
 }
 
@@ -51,6 +53,7 @@ void VsNetBut::DrawButtonDown(bool force)
     if (!force && m_paintState == 2)
         return;
     m_paintState = 2;
+    m_shownLook = 2;
     update();
 }
 
@@ -77,7 +80,7 @@ void VsNetBut::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), ResolveColor(m_backColor));
         return;
     }
-    paintLook(painter, m_paintState == 1 || m_paintState == 2 ? m_paintState : 0);
+    paintLook(painter, m_shownLook);
 }
 
 void VsNetBut::FillGradient(QPainter* hDC, int LeftX, int TopY, int RightX, int BottomY, OleColor clrFirst,

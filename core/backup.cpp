@@ -1,8 +1,5 @@
 #include "core/backup.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include <sqlcipher/sqlite3.h>
 
 #include <QDate>
@@ -42,9 +39,12 @@ class ExclusiveDatabase
 public:
     explicit ExclusiveDatabase(const QString& path)
     {
-        m_db.open(path, DatabasePassword);
-        sqlite3_busy_timeout(m_db.handle(), LockWaitMs);
+        m_db.setBusyTimeout(LockWaitMs);
         try {
+            m_db.open(path, DatabasePassword);
+            // Idle copies of the program hold no lock of the engine; they still have the file open.
+            if (!m_db.takeSoleUse())
+                throw InUse{};
             // In this mode the first write transaction takes the file lock and keeps it.
             m_db.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
             m_db.exec(QStringLiteral("BEGIN EXCLUSIVE"));
@@ -54,10 +54,6 @@ public:
                 throw InUse{};
             throw;
         }
-        // Everything of the write-ahead log goes into the file, so that a byte copy is complete.
-        Statement checkpoint(m_db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-        if (checkpoint.step() && checkpoint.value(0).toInt() != 0)
-            throw InUse{};
     }
 
     // A byte copy of the file, read through the engine's own file handle: opening and closing
@@ -97,19 +93,10 @@ public:
         QFile::setPermissions(target, QFile::permissions(m_db.path()));
     }
 
-    // A new, compact encrypted file with the same contents and key.
-    void exportTo(const QString& target)
-    {
-        // ATTACH opens with the connection's flags, which do not create files; an empty file is
-        // an empty database.
-        QFile empty(target);
-        if (!empty.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            throw Failure{int(empty.error()), empty.errorString()};
-        empty.close();
-        m_db.exec(QStringLiteral("ATTACH DATABASE ? AS bak KEY ?"), {target, DatabasePassword});
-        m_db.scalar(QStringLiteral("SELECT sqlcipher_export('bak')"));
-        m_db.exec(QStringLiteral("DETACH DATABASE bak"));
-    }
+    // Rebuilds the file compactly in place, with the same contents and key. The file stays the
+    // same file, so a copy that opens it meanwhile waits and then finds the compacted database;
+    // an interrupted run is rolled back from the journal at the next open.
+    void compact() { m_db.exec(QStringLiteral("VACUUM")); }
 
     void close() { m_db.close(); }
 
@@ -138,7 +125,6 @@ Result backupAndCompact(const QString& path, const QString& backupName, bool Bac
     const QDir folder = QFileInfo(path).absoluteDir();
     const QString bakFolder = folder.filePath(QStringLiteral("Bak"));
     const QString compactName = QDir(bakFolder).filePath(QStringLiteral("Back.Vek"));
-    bool compacting = false;
     try {
         ExclusiveDatabase db(path);
         if (!QFileInfo(bakFolder).isDir() && !folder.mkdir(QStringLiteral("Bak")))
@@ -151,16 +137,7 @@ Result backupAndCompact(const QString& path, const QString& backupName, bool Bac
             if (QFileInfo::exists(compactName) && !QFile::remove(compactName))
                 throw Failure{int(QFileDevice::RemoveError),
                               QStringLiteral("无法删除文件：%1").arg(QDir::toNativeSeparators(compactName))};
-            compacting = true;
-            db.exportTo(compactName);
-            QFile::setPermissions(compactName, QFile::permissions(path));
-            // One rename puts the new file in place: at every moment one complete database exists.
-            std::error_code error;
-            std::filesystem::rename(QFile::encodeName(compactName).toStdString(),
-                                    QFile::encodeName(path).toStdString(), error);
-            if (error)
-                throw Failure{error.value(), QString::fromLocal8Bit(error.message().c_str())};
-            compacting = false;
+            db.compact();
         }
         db.close();
         result.outcome = Outcome::Done;
@@ -174,9 +151,6 @@ Result backupAndCompact(const QString& path, const QString& backupName, bool Bac
         result.code = e.code();
         result.reason = e.message();
     }
-    // The half-written compaction file is of no use (the exclusive connection is closed by now).
-    if (compacting)
-        QFile::remove(compactName);
     return result;
 }
 

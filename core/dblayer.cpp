@@ -5,7 +5,58 @@
 #include <QRandomGenerator>
 #include <QSignalBlocker>
 
+#include <sqlcipher/sqlite3.h>
+
 #include "core/programfolder.h"
+#include "platform/dberror.h"
+#include "platform/transaction.h"
+
+namespace {
+
+std::function<qint32()> g_randomIdSource;
+
+qint32 drawRandomId()
+{
+    if (g_randomIdSource)
+        return g_randomIdSource();
+    return static_cast<qint32>(QRandomGenerator::global()->bounded(1, 99999999));
+}
+
+bool keyExists(const QString& tableName, const QString& fieldName, qint32 id)
+{
+    // Table and field names come from the program, never from the user; quote them all the same.
+    return !Conn.scalar(QStringLiteral("select 1 from %1 where %2 = ? limit 1")
+                            .arg(QuoteIdentifier(tableName), QuoteIdentifier(fieldName)),
+                        {id})
+                .isNull();
+}
+
+// Draws and inserts until the insert does not collide with an existing key. A failed attempt is
+// undone as a whole (a save point inside an open transaction), then cleanUp() runs.
+qint32 insertWithRetry(const QString& tableName, const QString& keyField,
+                       const std::function<void(qint32)>& insert, const std::function<void()>& cleanUp)
+{
+    // A collision is one in tens of millions; many in a row mean a broken source, not bad luck.
+    constexpr int MaxAttempts = 100;
+    for (int attempt = 1;; ++attempt) {
+        const qint32 id = drawRandomId();
+        try {
+            Transaction transaction(Conn);
+            insert(id);
+            transaction.commit();
+            return id;
+        } catch (const DbError& e) {
+            if (cleanUp)
+                cleanUp();
+            const bool collision =
+                (e.code() & 0xff) == SQLITE_CONSTRAINT && keyExists(tableName, keyField, id);
+            if (!collision || attempt == MaxAttempts)
+                throw;
+        }
+    }
+}
+
+} // namespace
 
 Database Conn;
 Recordset Rs1;
@@ -60,22 +111,42 @@ void CloseRecordset(short slot)
 
 qint32 NewRandomId(const QString& tableName, const QString& fieldName)
 {
-    // Table and field names come from the program, never from the user; quote them all the same.
-    const QString sql = QStringLiteral("select 1 from %1 where %2 = ? limit 1")
-                            .arg(QuoteIdentifier(tableName), QuoteIdentifier(fieldName));
-    Statement st(Conn, sql);
     for (;;) {
-        const qint32 id = static_cast<qint32>(QRandomGenerator::global()->bounded(1, 99999999));
-        st.reset();
-        st.bind({id});
-        if (!st.step())
+        const qint32 id = drawRandomId();
+        if (!keyExists(tableName, fieldName, id))
             return id;
     }
 }
 
+qint32 AddNewWithRandomId(Recordset& rs, const QString& keyField, const std::function<void()>& fill)
+{
+    return insertWithRetry(
+        rs.Table(), keyField,
+        [&](qint32 id) {
+            rs.AddNew();
+            rs.SetValue(keyField, id);
+            fill();
+            rs.Update();
+        },
+        [&] { rs.CancelUpdate(); });
+}
+
+qint32 InsertWithRandomId(const QString& tableName, const QString& keyField,
+                          const std::function<void(qint32 key)>& insert)
+{
+    return insertWithRetry(tableName, keyField, insert, {});
+}
+
+void SetRandomIdSource(std::function<qint32()> source)
+{
+    g_randomIdSource = std::move(source);
+}
+
 QString TrimText(const QString& text, const QString&)
 {
-    const auto trimmed = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\r') || c == QLatin1Char('\n'); };
+    const auto trimmed = [](QChar c) {
+        return c == QLatin1Char(' ') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    };
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && trimmed(text.at(begin)))

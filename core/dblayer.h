@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QVariantList>
 
@@ -32,16 +34,36 @@ void CloseRecordset(short slot);
 Recordset* SlotRecordset(short slot);
 
 // A key from 1 to 99999998 that no row of the table holds in the field at the moment of the check.
+// Another copy of the program may take the key before the caller's insert: to store a new row
+// with a random key, use AddNewWithRandomId or InsertWithRandomId below instead.
 qint32 NewRandomId(const QString& tableName, const QString& fieldName);
+
+// New rows with a random key. The key is drawn and the row inserted; when the insert fails because
+// a row with that key exists (another copy took it meanwhile), the attempt is undone, a new key
+// is drawn and the insert runs again. Errors of any other kind reach the caller. Returns the key.
+//
+// Through a recordset open on the table (the usual "select * from T where key = 0" before
+// AddNew): AddNew, the key into keyField, fill() for the other fields, Update. fill may run more
+// than once and only assigns fields.
+qint32 AddNewWithRandomId(Recordset& rs, const QString& keyField, const std::function<void()>& fill);
+// Through an insert of one's own: insert(key) writes the row with that key into tableName.
+qint32 InsertWithRandomId(const QString& tableName, const QString& keyField,
+                          const std::function<void(qint32 key)>& insert);
+
+// The source of random keys (1 to 99999998). Tests replace it to force collisions; an empty
+// function restores the uniform generator.
+void SetRandomIdSource(std::function<qint32()> source);
 
 // The text without leading and trailing blanks, carriage returns and line feeds.
 QString TrimText(const QString& text, const QString& unused = QString());
 
 // Refill a drop-down or list box from the rows of sql; the data of each entry is the row's dataField.
 void FillCombo(QComboBox* combo, const QString& sql, const QString& textField, const QString& dataField,
-               const QString& firstItem, qint32 firstItemData, bool selectFirst, const QVariantList& params = {});
+               const QString& firstItem, qint32 firstItemData, bool selectFirst,
+               const QVariantList& params = {});
 void FillList(QListWidget* list, const QString& sql, const QString& textField, const QString& dataField,
-              const QString& firstItem, qint32 firstItemData, bool selectFirst, const QVariantList& params = {});
+              const QString& firstItem, qint32 firstItemData, bool selectFirst,
+              const QVariantList& params = {});
 
 // The 32-bit data value of an entry of a filled control (0 when out of range).
 qint32 ItemData(const QComboBox* combo, int index);

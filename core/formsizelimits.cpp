@@ -36,6 +36,9 @@ void applyLimits(QWidget* frm)
 // it its limits hands them on to that sub-window.
 class FormSizeHook : public QObject
 {
+    // Its own meta-object, so that findChild finds the hook and not just any child of the window.
+    Q_OBJECT
+
 public:
     explicit FormSizeHook(QWidget* frm) : QObject(frm) { frm->installEventFilter(this); }
 
@@ -86,3 +89,5 @@ FormSizeLimits FormSizeLimitsOf(const QWidget* Frm)
         return {};
     return {values.at(0).toInt(), values.at(1).toInt(), values.at(2).toInt(), values.at(3).toInt()};
 }
+
+#include "formsizelimits.moc"

@@ -33,10 +33,10 @@ constexpr std::array<Step, 15> Steps = {{{3, 25, 29},
                                          {22, 13, 14},
                                          {28, 1, 2}}};
 
-// The character of a computed code. Codes of single-byte passwords that the code page holds as
-// one character (ASCII and 128, the euro sign) are taken from it; any other code (lone lead
-// bytes, and the large differences that double-byte characters give) stands for the character
-// of the same Unicode value, so that every step writes exactly one character.
+// The character written for a computed code. Codes the code page holds as one character (ASCII
+// and 128, the euro sign) are taken from it; any other code (lone lead bytes, and the large
+// differences that double-byte characters give) stands for the character of the same Unicode
+// value, so that every code gives exactly one character.
 QChar codeChar(int code)
 {
     if (code < 128)
@@ -95,13 +95,22 @@ QString ScramblePassword(const QString& Text)
     if (IsNumericText(QString(f).replace(QLatin1Char('-'), QLatin1Char('0'))))
         return QStringLiteral("False");
 
+    // The steps work on the codes themselves: a computed code from 129 up has no character in the
+    // code page that would read back as the same code.
+    std::array<int, 29> codes{};
+    for (int i = 0; i < 29; ++i)
+        codes[i] = AnsiCode(f.at(i));
+    std::array<bool, 29> computed{};
     for (const Step& step : Steps) {
-        const int x = AnsiCode(f.at(step.first - 1));
-        const int y = AnsiCode(f.at(step.second - 1));
-        int c = std::abs(x - y) + 48;
+        int c = std::abs(codes[step.first - 1] - codes[step.second - 1]) + 48;
         if (c >= 58 && c <= 64)
             c += 7;
-        f[step.target - 1] = codeChar(c);
+        codes[step.target - 1] = c;
+        computed[step.target - 1] = true;
+    }
+    for (int i = 0; i < 29; ++i) {
+        if (computed[i])
+            f[i] = codeChar(codes[i]);
     }
     return f.replace(QLatin1Char('-'), QLatin1Char('C'));
 }

@@ -77,19 +77,14 @@ void BuildDatabase(const QString& target, const QString& key, const QString& sou
             loadCodes(db, source.filePath(QStringLiteral("data/regions/counties.csv")), QStringLiteral("areaCountry"));
             loadPinyin(db, source.filePath(QStringLiteral("data/pinyin.tsv")));
             tx.commit();
-            // One file to copy: fold the write-ahead log back in.
-            db.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
         } catch (...) {
             db.close();
             QFile::remove(partial);
-            QFile::remove(partial + QStringLiteral("-wal"));
-            QFile::remove(partial + QStringLiteral("-shm"));
+            QFile::remove(partial + QStringLiteral("-journal"));
             throw;
         }
         db.close();
     }
-    QFile::remove(partial + QStringLiteral("-wal"));
-    QFile::remove(partial + QStringLiteral("-shm"));
     if (!QFile::rename(partial, target)) {
         QFile::remove(partial);
         throw DbError(QStringLiteral("无法写入数据库文件：%1").arg(target));

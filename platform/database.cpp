@@ -4,9 +4,13 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QThread>
 
 #include "platform/dberror.h"
+#include "platform/fileuse.h"
 
 namespace {
 
@@ -15,6 +19,40 @@ QString quoted(const QString& text)
     QString t = text;
     t.replace(QLatin1Char('\''), QLatin1String("''"));
     return QLatin1Char('\'') + t + QLatin1Char('\'');
+}
+
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString foreignFile(const QString& path)
+{
+    return QStringLiteral("无法读取数据库文件（数据库密码错误，或不是本程序的数据库）：%1").arg(shown(path));
+}
+
+QString lockedFile(const QString& path)
+{
+    return QStringLiteral("数据库文件正被其他用户或程序锁定，等待后仍无法使用：%1\n请稍后再试。")
+        .arg(shown(path));
+}
+
+// The error of a failed first read, told by the engine's result code.
+DbError openFailure(const DbError& e, const QString& path)
+{
+    switch (e.code() & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return DbError(lockedFile(path), e.code());
+    case SQLITE_NOTADB:
+        return DbError(foreignFile(path), e.code());
+    case SQLITE_CORRUPT:
+        return DbError(QStringLiteral("数据库文件已损坏，无法读取：%1\n请用 Bak 文件夹中的备份恢复它。")
+                           .arg(shown(path)),
+                       e.code());
+    default:
+        return DbError(QStringLiteral("无法读取数据库文件 %1：\n%2").arg(shown(path), e.message()), e.code());
+    }
 }
 
 } // namespace
@@ -26,16 +64,28 @@ Database::~Database()
 
 void Database::open(const QString& path, const QString& key)
 {
-    if (!QFileInfo(path).isFile())
-        throw DbError(QStringLiteral("数据库文件不存在：%1").arg(path));
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw DbError(QStringLiteral("数据库文件不存在：%1").arg(shown(path)), SQLITE_CANTOPEN);
+    // The engine would take an empty file for a new database and write one into it.
+    if (info.size() == 0)
+        throw DbError(QStringLiteral("数据库文件是空文件（0 字节），不是本程序的数据库：%1").arg(shown(path)),
+                      SQLITE_NOTADB);
     openFile(path, key, false);
 }
 
 void Database::create(const QString& path, const QString& key)
 {
     if (QFileInfo::exists(path))
-        throw DbError(QStringLiteral("数据库文件已存在：%1").arg(path));
+        throw DbError(QStringLiteral("数据库文件已存在：%1").arg(shown(path)));
     openFile(path, key, true);
+}
+
+void Database::setBusyTimeout(int ms)
+{
+    m_busyTimeoutMs = ms;
+    if (m_db)
+        sqlite3_busy_timeout(m_db, ms);
 }
 
 void Database::openFile(const QString& path, const QString& key, bool create)
@@ -46,29 +96,84 @@ void Database::openFile(const QString& path, const QString& key, bool create)
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
-        const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::number(rc);
+        const QString text =
+            db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(rc));
         sqlite3_close(db);
-        throw DbError(QStringLiteral("无法打开数据库文件 %1：%2").arg(path, text), rc);
+        throw DbError(QStringLiteral("无法打开数据库文件 %1：%2").arg(shown(path), text), rc);
     }
     m_db = db;
     m_path = path;
     try {
+        // Before the first statement that reads the file: another copy may be writing for a moment.
+        sqlite3_busy_timeout(m_db, m_busyTimeoutMs);
         exec(QStringLiteral("PRAGMA key = %1").arg(quoted(key)));
         // A build linked to plain SQLite ignores the key and would write an unencrypted file.
         if (scalar(QStringLiteral("PRAGMA cipher_version")).toString().isEmpty())
-            throw DbError(QStringLiteral("数据库引擎不支持加密，拒绝打开：%1").arg(path));
+            throw DbError(QStringLiteral("数据库引擎不支持加密，拒绝打开：%1").arg(shown(path)));
+        // Refused before the first read, which could already have to write (an interrupted save is
+        // rolled back at the first read).
+        checkWritable(path);
+        if (readSchema(path) == 0 && !create)
+            throw DbError(foreignFile(path), SQLITE_NOTADB);
+        markInUse(path);
+        // Copies on several machines share the file: the rollback journal works wherever file
+        // locking does, a write-ahead log only among copies on one machine.
+        QString mode;
         try {
-            scalar(QStringLiteral("select count(*) from sqlite_master"));
-        } catch (const DbError&) {
-            throw DbError(QStringLiteral("无法读取数据库文件（数据库密码错误，或不是本程序的数据库）：%1").arg(path));
+            mode = scalar(QStringLiteral("PRAGMA journal_mode = DELETE")).toString();
+        } catch (const DbError& e) {
+            throw openFailure(e, path);
         }
-        sqlite3_busy_timeout(m_db, 8000);
-        scalar(QStringLiteral("PRAGMA journal_mode = WAL"));
+        if (mode.compare(QLatin1String("delete"), Qt::CaseInsensitive) != 0)
+            throw DbError(QStringLiteral("无法设置数据库文件的日志方式：%1").arg(shown(path)), SQLITE_ERROR);
         exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
     } catch (...) {
         close();
         throw;
     }
+}
+
+void Database::checkWritable(const QString& path) const
+{
+    if (sqlite3_db_readonly(m_db, "main") == 1)
+        throw DbError(QStringLiteral("数据库文件是只读的，本程序需要写入它：%1\n"
+                                     "请去掉该文件的只读属性，或请管理员给您写入它的权限。")
+                          .arg(shown(path)),
+                      SQLITE_READONLY);
+    // Every save makes its journal beside the file.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isWritable())
+        throw DbError(
+            QStringLiteral("数据库文件所在的文件夹是只读的，本程序保存数据时要在其中建立临时文件：%1\n"
+                           "请让您对文件夹 %2 有写入权限。")
+                .arg(shown(path), QDir::toNativeSeparators(folder)),
+            SQLITE_READONLY);
+}
+
+qint64 Database::readSchema(const QString& path)
+{
+    try {
+        return scalar(QStringLiteral("select count(*) from sqlite_master")).toLongLong();
+    } catch (const DbError& e) {
+        throw openFailure(e, path);
+    }
+}
+
+void Database::markInUse(const QString& path)
+{
+    // A copy that holds the file alone (backup, compaction) usually ends within the wait.
+    QElapsedTimer waited;
+    waited.start();
+    while (!FileUse::markInUse(m_db)) {
+        if (waited.elapsed() >= m_busyTimeoutMs)
+            throw DbError(lockedFile(path), SQLITE_BUSY);
+        QThread::msleep(20);
+    }
+}
+
+bool Database::takeSoleUse()
+{
+    return m_db && FileUse::takeSole(m_db);
 }
 
 void Database::close() noexcept
@@ -168,10 +273,15 @@ void Statement::bind(const QVariantList& params)
                           .arg(m_sql));
     for (int i = 0; i < params.size(); ++i)
         bindValue(m_stmt, i + 1, params.at(i));
+    m_bound = true;
 }
 
 bool Statement::step()
 {
+    if (!m_bound && sqlite3_bind_parameter_count(m_stmt) > 0)
+        throw DbError(QStringLiteral("SQL 参数未给出（需要 %1 个）：%2")
+                          .arg(sqlite3_bind_parameter_count(m_stmt))
+                          .arg(m_sql));
     const int rc = sqlite3_step(m_stmt);
     if (rc == SQLITE_ROW)
         return true;

@@ -16,8 +16,13 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens an existing encrypted file; throws DbError naming the cause (missing file, wrong key,
-    // foreign file, engine without encryption).
+    // How long a statement waits for a lock that another connection holds before it fails.
+    static constexpr int DefaultBusyTimeoutMs = 8000;
+
+    // Opens an existing encrypted file of the program. Throws DbError naming the file and the cause
+    // (missing, empty, foreign or another key, locked by another copy after the wait, read-only file
+    // or folder, damaged, engine without encryption), with the engine's result code as code().
+    // Nothing is written to a file that is refused.
     void open(const QString& path, const QString& key);
     // Creates a new encrypted file; fails when the file exists.
     void create(const QString& path, const QString& key);
@@ -25,6 +30,12 @@ public:
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
     sqlite3* handle() const { return m_db; }
+    // Applies at once and to later opens.
+    void setBusyTimeout(int ms);
+    int busyTimeout() const { return m_busyTimeoutMs; }
+    // Makes this connection the only one that has the file open, of any process on any machine:
+    // false when another has it open. Until close(), every other open of the file fails as locked.
+    bool takeSoleUse();
 
     // Runs one statement that returns no rows (or ignores them).
     void exec(const QString& sql, const QVariantList& params = {});
@@ -44,10 +55,14 @@ public:
 private:
     friend class Transaction;
     void openFile(const QString& path, const QString& key, bool create);
+    void checkWritable(const QString& path) const;
+    qint64 readSchema(const QString& path);
+    void markInUse(const QString& path);
 
     sqlite3* m_db = nullptr;
     QString m_path;
     int m_txDepth = 0;
+    int m_busyTimeoutMs = DefaultBusyTimeoutMs;
 };
 
 // A prepared statement, finalized when it goes out of scope.
@@ -59,6 +74,8 @@ public:
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
+    // Exactly one value for each "?" of the statement; stepping a statement with marks that were
+    // never bound fails too.
     void bind(const QVariantList& params);
     // Steps once; true while a row is available.
     bool step();
@@ -72,6 +89,7 @@ private:
     Database& m_db;
     sqlite3_stmt* m_stmt = nullptr;
     QString m_sql;
+    bool m_bound = false;
 };
 
 // A table or column name as a quoted SQL identifier (names are pasted, values never are).

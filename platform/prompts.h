@@ -37,8 +37,9 @@ public:
     {
         return inputText(prompt, title, defaultText);
     }
-    // A file to open: its path, or "" when cancelled.
-    virtual QString chooseFile(const QString& title, const QString& filter) = 0;
+    // A file to open, starting in folder ("" = the dialog's own choice): its path, or "" when
+    // cancelled.
+    virtual QString chooseFile(const QString& title, const QString& filter, const QString& folder = QString()) = 0;
     // Opens a web address with the desktop; false when nothing could open it.
     virtual bool openLink(const QString& url) = 0;
     // Starts a program detached; its process id, or 0 when it could not be started.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QFileDialog>
@@ -108,11 +109,11 @@ QString QtPrompts::inputText(const QString& prompt, const QString& title, const 
     return ok ? text : QString();
 }
 
-QString QtPrompts::chooseFile(const QString& title, const QString& filter)
+QString QtPrompts::chooseFile(const QString& title, const QString& filter, const QString& folder)
 {
     if (headless())
         return QString();
-    return QFileDialog::getOpenFileName(nullptr, title, QString(), filter);
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
 }
 
 bool QtPrompts::openLink(const QString& url)

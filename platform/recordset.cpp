@@ -12,10 +12,14 @@ namespace {
 // Rows of grouped or combined queries are not rows of one table and cannot be written back.
 bool readsRowsOfOneTable(const QString& sql)
 {
-    static const QRegularExpression combined(QStringLiteral("\\b(distinct|group\\s+by|union|intersect|except)\\b"),
-                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression combined(
+        QStringLiteral("\\b(distinct|group\\s+by|union|intersect|except)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
     return !combined.match(sql).hasMatch();
 }
+
+// The name of the hidden rowid column of an updatable query.
+const QString RowidAlias = QStringLiteral("\"dezarod_rowid\"");
 
 struct Prepared
 {
@@ -42,6 +46,8 @@ void Recordset::reset()
     m_updatable = false;
     m_table.clear();
     m_origins.clear();
+    m_rowidSql.clear();
+    m_params.clear();
     m_edit = EditMode::None;
     m_pending.clear();
 }
@@ -96,13 +102,15 @@ void Recordset::Open(const QString& sql, Database& db, const QVariantList& param
         const QRegularExpressionMatch m = select.match(sql);
         if (m.hasMatch()) {
             const QString withRowid = sql.left(m.capturedEnd()) + QuoteIdentifier(table) +
-                                      QStringLiteral(".rowid, ") + sql.mid(m.capturedEnd());
+                                      QStringLiteral(".rowid as ") + RowidAlias + QStringLiteral(", ") +
+                                      sql.mid(m.capturedEnd());
             const QByteArray utf8 = withRowid.toUtf8();
             if (sqlite3_prepare_v2(db.handle(), utf8.constData(), utf8.size(), &rewritten.stmt, nullptr) ==
                     SQLITE_OK &&
                 rewritten.stmt && sqlite3_column_count(rewritten.stmt) == cols + 1) {
                 stmt = rewritten.stmt;
                 firstColumn = 1;
+                m_rowidSql = withRowid;
             }
         }
     }
@@ -119,6 +127,7 @@ void Recordset::Open(const QString& sql, Database& db, const QVariantList& param
         m_updatable = true;
         m_table = table;
         m_origins = origins;
+        m_params = params;
     }
 
     for (int i = 0; i < params.size(); ++i)
@@ -147,35 +156,37 @@ void Recordset::Open(const QString& sql, Database& db, const QVariantList& param
 
 void Recordset::storeRow(qsizetype row, sqlite3_stmt* stmt, int firstColumn)
 {
-    Cell* cells = m_cells.data() + row * m_cols;
-    for (int c = 0; c < m_cols; ++c) {
-        Cell& cell = cells[c];
-        const int sc = c + firstColumn;
-        switch (sqlite3_column_type(stmt, sc)) {
-        case SQLITE_INTEGER:
-            cell.type = 1;
-            cell.v.i = sqlite3_column_int64(stmt, sc);
-            break;
-        case SQLITE_FLOAT:
-            cell.type = 2;
-            cell.v.d = sqlite3_column_double(stmt, sc);
-            break;
-        case SQLITE_TEXT:
-        case SQLITE_BLOB: {
-            const bool text = sqlite3_column_type(stmt, sc) == SQLITE_TEXT;
-            const void* data = text ? static_cast<const void*>(sqlite3_column_text(stmt, sc))
-                                    : sqlite3_column_blob(stmt, sc);
-            const int len = sqlite3_column_bytes(stmt, sc);
-            cell.type = text ? 3 : 4;
-            cell.v.s.off = static_cast<quint32>(m_arena.size());
-            cell.v.s.len = static_cast<quint32>(len);
-            m_arena.append(static_cast<const char*>(data), static_cast<size_t>(len));
-            break;
-        }
-        default:
-            cell.type = 0;
-            break;
-        }
+    for (int c = 0; c < m_cols; ++c)
+        storeCell(row, c, stmt, c + firstColumn);
+}
+
+void Recordset::storeCell(qsizetype row, int col, sqlite3_stmt* stmt, int sc)
+{
+    Cell& cell = m_cells[static_cast<size_t>(row * m_cols + col)];
+    switch (sqlite3_column_type(stmt, sc)) {
+    case SQLITE_INTEGER:
+        cell.type = 1;
+        cell.v.i = sqlite3_column_int64(stmt, sc);
+        break;
+    case SQLITE_FLOAT:
+        cell.type = 2;
+        cell.v.d = sqlite3_column_double(stmt, sc);
+        break;
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+        const bool text = sqlite3_column_type(stmt, sc) == SQLITE_TEXT;
+        const void* data =
+            text ? static_cast<const void*>(sqlite3_column_text(stmt, sc)) : sqlite3_column_blob(stmt, sc);
+        const int len = sqlite3_column_bytes(stmt, sc);
+        cell.type = text ? 3 : 4;
+        cell.v.s.off = static_cast<quint32>(m_arena.size());
+        cell.v.s.len = static_cast<quint32>(len);
+        m_arena.append(static_cast<const char*>(data), static_cast<size_t>(len));
+        break;
+    }
+    default:
+        cell.type = 0;
+        break;
     }
 }
 
@@ -196,7 +207,8 @@ void Recordset::requireRow() const
     if (m_edit == EditMode::Add)
         return;
     if (m_pos < 0 || m_pos >= static_cast<qsizetype>(RecordCount()))
-        throw DbError(QStringLiteral("BOF 或 EOF 中有一个是“真”，或者当前记录已被删除。\nSQL：%1").arg(m_source));
+        throw DbError(
+            QStringLiteral("BOF 或 EOF 中有一个是“真”，或者当前记录已被删除。\nSQL：%1").arg(m_source));
 }
 
 bool Recordset::Eof() const
@@ -280,7 +292,8 @@ int Recordset::column(const QString& name) const
     requireOpen();
     const auto it = m_index.constFind(name.toLower());
     if (it == m_index.constEnd())
-        throw DbError(QStringLiteral("在对应所需名称或序数的集合中，未找到项目：%1\nSQL：%2").arg(name, m_source));
+        throw DbError(
+            QStringLiteral("在对应所需名称或序数的集合中，未找到项目：%1\nSQL：%2").arg(name, m_source));
     return it.value();
 }
 
@@ -416,8 +429,9 @@ void Recordset::Update()
         for (const QString& c : columns)
             sets << c + QStringLiteral(" = ?");
         values << m_rowids.at(static_cast<size_t>(m_pos));
-        m_db->exec(QStringLiteral("update %1 set %2 where rowid = ?").arg(table, sets.join(QStringLiteral(", "))),
-                   values);
+        m_db->exec(
+            QStringLiteral("update %1 set %2 where rowid = ?").arg(table, sets.join(QStringLiteral(", "))),
+            values);
         if (m_db->changes() == 0)
             throw DbError(QStringLiteral("当前记录已被其他用户删除，无法保存。\nSQL：%1").arg(m_source));
     }
@@ -430,19 +444,37 @@ void Recordset::Update()
 void Recordset::rereadRow(qsizetype row, qint64 rowid)
 {
     QStringList select;
-    for (const QString& origin : m_origins)
+    bool expressions = false;
+    for (const QString& origin : m_origins) {
         select << (origin.isEmpty() ? QStringLiteral("null") : QuoteIdentifier(origin));
-    Statement st(*m_db,
-                 QStringLiteral("select %1 from %2 where rowid = ?")
-                     .arg(select.join(QStringLiteral(", ")), QuoteIdentifier(m_table)));
+        expressions = expressions || origin.isEmpty();
+    }
+    Statement st(*m_db, QStringLiteral("select %1 from %2 where rowid = ?")
+                            .arg(select.join(QStringLiteral(", ")), QuoteIdentifier(m_table)));
     st.bind({rowid});
     if (!st.step())
         throw DbError(QStringLiteral("当前记录已被其他用户删除。\nSQL：%1").arg(m_source));
-    // Expression columns keep what the query gave them.
-    std::vector<Cell> kept(m_cells.begin() + row * m_cols, m_cells.begin() + (row + 1) * m_cols);
-    storeRow(row, st.handle(), 0);
+    for (int c = 0; c < m_cols; ++c) {
+        if (!m_origins.at(c).isEmpty())
+            storeCell(row, c, st.handle(), c);
+    }
+    if (expressions)
+        rereadExpressions(row, rowid);
+}
+
+// Computed columns come from the query itself, narrowed to the row. A row that the query's own
+// conditions no longer select keeps what it had (a new row: Null).
+void Recordset::rereadExpressions(qsizetype row, qint64 rowid)
+{
+    QString sql = m_rowidSql.trimmed();
+    while (sql.endsWith(QLatin1Char(';')))
+        sql = sql.chopped(1).trimmed();
+    Statement st(*m_db, QStringLiteral("select * from (%1\n) where %2 = ?").arg(sql, RowidAlias));
+    st.bind(m_params + QVariantList{rowid});
+    if (!st.step())
+        return;
     for (int c = 0; c < m_cols; ++c) {
         if (m_origins.at(c).isEmpty())
-            m_cells[static_cast<size_t>(row * m_cols + c)] = kept[static_cast<size_t>(c)];
+            storeCell(row, c, st.handle(), c + 1);
     }
 }

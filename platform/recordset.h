@@ -56,6 +56,8 @@ public:
 
     // Editing: AddNew() or an assignment to the current row, then Update().
     bool IsUpdatable() const { return m_updatable; }
+    // The one table an updatable recordset writes to ("" when read-only).
+    QString Table() const { return m_table; }
     void SetValue(const QString& name, const QVariant& value);
     void AddNew();
     void Update();
@@ -75,14 +77,21 @@ private:
             } s;
         } v{};
     };
-    enum class EditMode { None, Edit, Add };
+    enum class EditMode
+    {
+        None,
+        Edit,
+        Add
+    };
 
     void requireOpen() const;
     void requireRow() const;
     int column(const QString& name) const;
     QVariant cellValue(qsizetype row, int col) const;
     void storeRow(qsizetype row, sqlite3_stmt* stmt, int firstColumn);
+    void storeCell(qsizetype row, int col, sqlite3_stmt* stmt, int sc);
     void rereadRow(qsizetype row, qint64 rowid);
+    void rereadExpressions(qsizetype row, qint64 rowid);
     void finishPendingEdit();
     void reset();
 
@@ -100,6 +109,8 @@ private:
     bool m_updatable = false;
     QString m_table;
     QStringList m_origins; // source column of each field, empty for an expression
+    QString m_rowidSql;    // the query with the rowid as a hidden first column
+    QVariantList m_params;
     EditMode m_edit = EditMode::None;
     QHash<int, QVariant> m_pending;
 };

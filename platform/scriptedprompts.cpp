@@ -32,7 +32,7 @@ void ScriptedPrompts::unexpected(const QString& what)
 
 MsgResult ScriptedPrompts::message(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
 {
-    m_records.append({Kind::Message, text, title, buttons, icon, {}, {}, {}});
+    m_records.append({Kind::Message, text, title, buttons, icon, {}, {}, {}, {}});
     if (m_messages.empty()) {
         unexpected(QStringLiteral("message box \"%1\"").arg(text));
         return buttons == MsgButtons::Ok ? MsgResult::Ok
@@ -51,7 +51,7 @@ QString ScriptedPrompts::inputText(const QString& prompt, const QString& title, 
 QString ScriptedPrompts::inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                                   const InputOptions& options)
 {
-    m_records.append({Kind::Input, prompt, title, MsgButtons::OkCancel, MsgIcon::None, defaultText, {}, options});
+    m_records.append({Kind::Input, prompt, title, MsgButtons::OkCancel, MsgIcon::None, defaultText, {}, options, {}});
     if (m_inputs.empty()) {
         unexpected(QStringLiteral("input box \"%1\"").arg(prompt));
         return QString();
@@ -61,9 +61,9 @@ QString ScriptedPrompts::inputBox(const QString& prompt, const QString& title, c
     return answer;
 }
 
-QString ScriptedPrompts::chooseFile(const QString& title, const QString& filter)
+QString ScriptedPrompts::chooseFile(const QString& title, const QString& filter, const QString& folder)
 {
-    m_records.append({Kind::File, title, title, MsgButtons::OkCancel, MsgIcon::None, filter, {}, {}});
+    m_records.append({Kind::File, title, title, MsgButtons::OkCancel, MsgIcon::None, filter, {}, {}, folder});
     if (m_files.empty()) {
         unexpected(QStringLiteral("file chooser \"%1\"").arg(title));
         return QString();
@@ -75,19 +75,19 @@ QString ScriptedPrompts::chooseFile(const QString& title, const QString& filter)
 
 bool ScriptedPrompts::openLink(const QString& url)
 {
-    m_records.append({Kind::Link, url, {}, MsgButtons::Ok, MsgIcon::None, {}, {}, {}});
+    m_records.append({Kind::Link, url, {}, MsgButtons::Ok, MsgIcon::None, {}, {}, {}, {}});
     return m_linkResult;
 }
 
 qint64 ScriptedPrompts::startProgram(const QString& program, const QStringList& arguments)
 {
-    m_records.append({Kind::Program, program, {}, MsgButtons::Ok, MsgIcon::None, {}, arguments, {}});
+    m_records.append({Kind::Program, program, {}, MsgButtons::Ok, MsgIcon::None, {}, arguments, {}, {}});
     return m_starter ? m_starter(program, arguments) : 0;
 }
 
 void ScriptedPrompts::printPreview(const QString& title, const std::function<void(QPrinter*)>& paint)
 {
-    m_records.append({Kind::Preview, title, title, MsgButtons::Ok, MsgIcon::None, {}, {}, {}});
+    m_records.append({Kind::Preview, title, title, MsgButtons::Ok, MsgIcon::None, {}, {}, {}, {}});
     if (m_previewPdf.isEmpty())
         return;
     QPrinter printer(QPrinter::HighResolution);

@@ -25,6 +25,7 @@ public:
         QString defaultText;
         QStringList arguments;
         InputOptions inputOptions; // of an input box
+        QString folder;            // the folder a file chooser starts in
     };
 
     void answerMessage(MsgResult answer) { m_messages.push_back(answer); }
@@ -42,7 +43,7 @@ public:
 
     const QList<Record>& records() const { return m_records; }
     QStringList messageTexts() const;
-    Record last() const { return m_records.isEmpty() ? Record{Kind::Message, {}, {}, MsgButtons::Ok, MsgIcon::None, {}, {}, {}} : m_records.last(); }
+    Record last() const { return m_records.isEmpty() ? Record{Kind::Message, {}, {}, MsgButtons::Ok, MsgIcon::None, {}, {}, {}, {}} : m_records.last(); }
     int pendingAnswers() const { return int(m_messages.size() + m_inputs.size() + m_files.size()); }
     void clear();
 
@@ -52,7 +53,7 @@ public:
     QString inputText(const QString& prompt, const QString& title, const QString& defaultText) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText,
                      const InputOptions& options) override;
-    QString chooseFile(const QString& title, const QString& filter) override;
+    QString chooseFile(const QString& title, const QString& filter, const QString& folder = QString()) override;
     bool openLink(const QString& url) override;
     qint64 startProgram(const QString& program, const QStringList& arguments) override;
     void printPreview(const QString& title, const std::function<void(QPrinter*)>& paint) override;

@@ -15,6 +15,7 @@
 #include "core/scramblepassword.h"
 #include "core/session.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/scriptedkeys.h"
 
 namespace {
 
@@ -93,10 +94,15 @@ TEST_F(GroupManageFormTest, GroupsAreCreatedRenamedAndDeletedOnlyWithoutUsers)
     EXPECT_EQ(texts(m_form->List2), (QStringList{QStringLiteral("张三"), QStringLiteral("王五")}));
     EXPECT_EQ(m_form->FoxText1->Text(), QStringLiteral("张三"));
 
-    // A new group: last, selected, without users or rights, its rights stored as False.
-    click(m_form->Command1);
+    // A new group: last, selected, without users or rights, its rights stored as False. A key
+    // that is taken is drawn again.
+    {
+        const ScriptedKeys keys({SalesGroup, 60});
+        click(m_form->Command1);
+    }
     ASSERT_EQ(m_form->List1->count(), 2);
     const qint32 id = ItemData(m_form->List1, 1);
+    EXPECT_EQ(id, 60);
     EXPECT_EQ(m_form->List1->currentRow(), 1);
     EXPECT_EQ(m_form->List1->item(1)->text(), QStringLiteral("新增用户组") + QString::number(id));
     EXPECT_EQ(m_form->Text1->Text(), m_form->List1->item(1)->text());
@@ -177,9 +183,13 @@ TEST_F(GroupManageFormTest, UsersAreAddedRenamedAndMovedBetweenGroups)
     EXPECT_TRUE(m_form->Frame1->isVisible());
 
     // A new user: named by its key, in the group, with the creator's skin and the default password.
-    click(m_form->Command3);
+    {
+        const ScriptedKeys keys({Zhang, 1, 777});
+        click(m_form->Command3);
+    }
     ASSERT_EQ(m_form->List2->count(), 3);
     const qint32 id = ItemData(m_form->List2, 2);
+    EXPECT_EQ(id, 777);
     const QString name = QStringLiteral("新增用户") + QString::number(id);
     EXPECT_EQ(m_form->List2->currentRow(), 2);
     EXPECT_EQ(m_form->FoxText1->Text(), name);

@@ -3,6 +3,7 @@
 #include "admin/logsearch.h"
 #include "core/dblayer.h"
 #include "core/session.h"
+#include "tests/admin/logfixture.h"
 #include "tests/support/fixtures.h"
 
 namespace {
@@ -11,16 +12,12 @@ const QDate Today(2024, 3, 15);
 
 // Log entries of user 1 (admin) and user 2 around Today, one of them stamped by a machine whose
 // clock runs a day ahead.
-class LogSearchTest : public DbTest
+class LogSearchTest : public LogTest
 {
 protected:
     void SetUp() override
     {
-        DbTest::SetUp();
-        Conn.exec(QStringLiteral(
-            "insert into userdata (userid, username, GetUserClassID) values (2, '陈经理', 1)"));
-        Conn.exec(
-            QStringLiteral("insert into client (clientid, clientname, createuser) values (11, '林小姐', 1)"));
+        LogTest::SetUp();
         Conn.exec(QStringLiteral(
             "insert into company (companyid, companyname, createuser) values (21, '鹭江贸易', 1)"));
         // A class whose name query is missing.
@@ -33,14 +30,6 @@ protected:
         log(6, 2, 1, 1, 11, Today.addDays(1), "00:00:01");
         CurUserID = 1;
         CanSeeAllUser = true;
-    }
-
-    static void log(int id, int user, int operate, int logClass, int editId, const QDate& day,
-                    const char* time)
-    {
-        Conn.exec(QStringLiteral("insert into logdata values (?, ?, ?, ?, ?, ?)"),
-                  {id, user, operate, logClass, editId,
-                   day.toString(QStringLiteral("yyyy-MM-dd ")) + QString::fromLatin1(time)});
     }
 
     static QList<int> ids(const LogFilter& filter)

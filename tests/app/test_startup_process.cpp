@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QThread>
@@ -51,11 +52,14 @@ TEST(ProgramStart, SecondCopyInTheSameFolderIsRefusedWhileTheFirstRunsOn)
     first.setProcessEnvironment(env);
     first.start(QStringLiteral(DEZAROD_BIN_DIR "/DezArod"), {});
     ASSERT_TRUE(first.waitForStarted());
-    // Watch for the lock file rather than trying the lock, which could win the race against it.
-    const QString lockFile = SingleInstanceLock::lockFilePath(bin);
+    // Watch for the first copy's lock rather than trying the lock, which could win the race against it.
+    const QLockFile lockFile(SingleInstanceLock::lockFilePath(bin + QStringLiteral("/DezArod")));
     bool taken = false;
     for (int i = 0; i < 600 && !taken; ++i) {
-        taken = QFile::exists(lockFile);
+        qint64 pid = 0;
+        QString host;
+        QString application;
+        taken = lockFile.getLockInfo(&pid, &host, &application) && pid == first.processId();
         if (!taken)
             QThread::msleep(50);
     }
@@ -66,11 +70,12 @@ TEST(ProgramStart, SecondCopyInTheSameFolderIsRefusedWhileTheFirstRunsOn)
     const ProgramRun second = runProgram();
     ASSERT_TRUE(second.finished);
     EXPECT_TRUE(second.errors.contains(message)) << second.errors.toStdString();
-    EXPECT_EQ(first.state(), QProcess::Running) << QString::fromUtf8(first.readAllStandardError()).toStdString();
+    EXPECT_EQ(first.state(), QProcess::Running)
+        << QString::fromUtf8(first.readAllStandardError()).toStdString();
 
     first.kill();
     first.waitForFinished();
     // A copy that died leaves no lock stuck: the next start may take it.
-    SingleInstanceLock next(bin);
+    SingleInstanceLock next(bin + QStringLiteral("/DezArod"));
     EXPECT_TRUE(next.tryLock());
 }

@@ -101,6 +101,13 @@ TEST_F(ClassManageFormTest, SelectionFillsTheBoxAndSetsTheButtons)
     EXPECT_EQ(m_form->FoxText1->Text(), QStringLiteral("米"));
     EXPECT_TRUE(canMoveUp());
     EXPECT_FALSE(canMoveDown());
+
+    // Clicking the value already selected takes back what was typed.
+    type(QStringLiteral("公里"));
+    QListWidget* list = m_form->List1;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(6)).center());
+    EXPECT_EQ(list->currentRow(), 6);
+    EXPECT_EQ(m_form->FoxText1->Text(), QStringLiteral("米"));
 }
 
 TEST_F(ClassManageFormTest, AddStoresAndSelectsTheNewValue)

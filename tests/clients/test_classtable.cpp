@@ -5,6 +5,7 @@
 #include "clients/classtable.h"
 #include "core/dblayer.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/scriptedkeys.h"
 
 namespace {
 
@@ -74,6 +75,17 @@ TEST_F(ClassTableTest, AddStoresTheNewValueLastWithItsOwnKey)
     ASSERT_EQ(items.size(), 9);
     EXPECT_EQ(unitValue(QStringLiteral("ProductUnitGetOrder"), items.at(7).id).toInt(), 8);
     EXPECT_EQ(unitValue(QStringLiteral("ProductUnitGetOrder"), items.at(8).id).toInt(), 9);
+}
+
+TEST_F(ClassTableTest, AddDrawsAgainWhenAnotherCopyTookTheKey)
+{
+    // Keys 1 and 2 are taken by the time the value is stored.
+    const ScriptedKeys keys({1, 2, 4321});
+    const qint32 id = ClassTable(QStringLiteral("ProductUnit")).add(QStringLiteral("托"));
+    EXPECT_EQ(id, 4321);
+    EXPECT_EQ(unitValue(QStringLiteral("ProductUnitname"), 4321).toString(), QStringLiteral("托"));
+    EXPECT_EQ(unitValue(QStringLiteral("ProductUnitname"), 1).toString(), QStringLiteral("个"));
+    EXPECT_EQ(Conn.scalar(QStringLiteral("select count(*) from ProductUnit")).toInt(), 8);
 }
 
 TEST_F(ClassTableTest, AddToAnEmptyTableCreatesTheFirstValue)

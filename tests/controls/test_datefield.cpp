@@ -86,7 +86,7 @@ TEST_F(DateFieldTest, PickingADayWritesItAndHidesTheCalendar)
     QTest::mouseClick(m_birthday, Qt::LeftButton);
     ASSERT_TRUE(m_calendar->isVisible());
     EXPECT_EQ(m_calendar->YearLab()->text(), QStringLiteral("1975"));
-    EXPECT_EQ(m_calendar->Shape3()->pos(), dayLabel(15)->pos());
+    EXPECT_TRUE(m_calendar->Shape3()->geometry().contains(dayLabel(15)->geometry()));
 
     QTest::mouseClick(dayLabel(3), Qt::LeftButton);
     EXPECT_EQ(m_birthday->text(), QStringLiteral("1975-06-03"));

@@ -166,6 +166,22 @@ protected:
 
     QColor textColor(const QLabel* label) const { return label->palette().color(QPalette::WindowText); }
 
+    // A cell: its day number and its lunar line.
+    QRect cellRect(int cell) const
+    {
+        return m_date->Label2(cell)->geometry().united(m_date->Label2(FoxDateCells + cell)->geometry());
+    }
+    // The day number of the cell a frame stands around; null when it stands around none.
+    QLabel* framed(const QWidget* frame) const
+    {
+        for (int k = 0; k < FoxDateCells; ++k) {
+            const QRect cell = cellRect(k);
+            if (frame->geometry().contains(cell) && frame->geometry().center() == cell.center())
+                return m_date->Label2(k);
+        }
+        return nullptr;
+    }
+
     std::unique_ptr<QWidget> m_host;
     FoxDate* m_date = nullptr;
 };
@@ -189,7 +205,7 @@ TEST_F(FoxDateTest, ShowingBuildsTheMonthOfSelDate)
     EXPECT_EQ(textColor(m_date->Label2(13)), OleToQColor(m_date->SatDayColor()));
     EXPECT_EQ(textColor(m_date->Label2(42 + 18)), OleToQColor(m_date->JieQiColor()));
     EXPECT_TRUE(m_date->Shape3()->isVisible());
-    EXPECT_EQ(m_date->Shape3()->pos(), m_date->Label2(13)->pos());
+    EXPECT_EQ(framed(m_date->Shape3()), m_date->Label2(13));
     EXPECT_EQ(m_date->Label10()->text(), u("立春:11点58分"));
 }
 
@@ -200,8 +216,8 @@ TEST_F(FoxDateTest, ShowingWithoutSelDateSelectsToday)
     EXPECT_EQ(m_date->SelDate(), today);
     EXPECT_EQ(m_date->YearLab()->text(), QString::number(today.year()));
     EXPECT_TRUE(m_date->Shape2()->isVisible());
-    EXPECT_EQ(m_date->Shape2()->pos(), dayLabel(today.day())->pos());
-    EXPECT_EQ(m_date->Shape3()->pos(), dayLabel(today.day())->pos());
+    EXPECT_EQ(framed(m_date->Shape2()), dayLabel(today.day()));
+    EXPECT_EQ(framed(m_date->Shape3()), dayLabel(today.day()));
 }
 
 TEST_F(FoxDateTest, ShowingAgainMovesTheSelectionWithinTheShownMonth)
@@ -209,7 +225,7 @@ TEST_F(FoxDateTest, ShowingAgainMovesTheSelectionWithinTheShownMonth)
     showOn(QDate(2015, 2, 14));
     QSignalSpy changes(m_date, &FoxDate::Change);
     showOn(QDate(2015, 2, 3));
-    EXPECT_EQ(m_date->Shape3()->pos(), dayLabel(3)->pos());
+    EXPECT_EQ(framed(m_date->Shape3()), dayLabel(3));
     EXPECT_EQ(changes.count(), 0);
     EXPECT_FALSE(m_date->Shape2()->isVisible()); // today is not in February 2015
 }
@@ -282,7 +298,7 @@ TEST_F(FoxDateTest, ClickingADaySelectsItAndRaisesClick)
     QTest::mouseClick(dayLabel(20), Qt::LeftButton);
     EXPECT_EQ(m_date->SelDate(), QDate(2015, 2, 20));
     EXPECT_EQ(clicks.count(), 1);
-    EXPECT_EQ(m_date->Shape3()->pos(), dayLabel(20)->pos());
+    EXPECT_EQ(framed(m_date->Shape3()), dayLabel(20));
 
     // The lunar line is part of the cell.
     QTest::mouseClick(m_date->Label2(42 + FoxDateCellOfDay(2015, 2, 5)), Qt::LeftButton);
@@ -306,7 +322,7 @@ TEST_F(FoxDateTest, HoverFramesTheDayUnderTheMouse)
     EXPECT_EQ(moves.count(), 1);
     EXPECT_EQ(m_date->MoveDay, 10);
     EXPECT_TRUE(m_date->Shape1()->isVisible());
-    EXPECT_EQ(m_date->Shape1()->pos(), dayLabel(10)->pos());
+    EXPECT_EQ(framed(m_date->Shape1()), dayLabel(10));
     EXPECT_FLOAT_EQ(moves.at(0).at(2).toFloat(), 75.0f);
 
     QTest::mouseMove(m_date->Label2(42 + FoxDateCellOfDay(2015, 2, 11)), QPoint(5, 5));
@@ -324,6 +340,26 @@ TEST_F(FoxDateTest, HoverFramesTheDayUnderTheMouse)
     QTest::mouseMove(m_date->Label2(35), QPoint(5, 5));
     EXPECT_EQ(moves.count(), 2);
     EXPECT_FALSE(m_date->Shape1()->isVisible());
+}
+
+TEST_F(FoxDateTest, FramesStandAroundTheCellAndHideNoneOfItsText)
+{
+    showOn(QDate(2024, 3, 14));
+    QTest::mouseMove(dayLabel(16), QPoint(5, 5));
+    ASSERT_EQ(framed(m_date->Shape1()), dayLabel(16));
+    ASSERT_EQ(framed(m_date->Shape3()), dayLabel(14));
+    const auto cellImage = [&](int day) {
+        return m_date->grab(cellRect(FoxDateCellOfDay(2024, 3, day))).toImage();
+    };
+    const QImage selected = cellImage(14);
+    const QImage hovered = cellImage(16);
+    const QImage withFrames = m_date->grab().toImage();
+
+    m_date->Shape1()->hide();
+    m_date->Shape3()->hide();
+    EXPECT_NE(m_date->grab().toImage(), withFrames);
+    EXPECT_EQ(cellImage(14), selected);
+    EXPECT_EQ(cellImage(16), hovered);
 }
 
 TEST_F(FoxDateTest, DrawPicMarksADayUntilClsOrAnotherMonth)
@@ -367,7 +403,9 @@ TEST_F(FoxDateTest, PropertiesRoundTripThroughTheBag)
     EXPECT_EQ(bag.size(), 0);
 
     FoxDate fresh;
+    QSignalSpy marks(&fresh, &FoxDate::propertyChanged);
     fresh.readProperties(bag);
+    EXPECT_EQ(marks.count(), 0);
     EXPECT_EQ(fresh.NoCurMonth(), 0x606060);
     EXPECT_EQ(fresh.SunDayColor(), 255);
     EXPECT_EQ(fresh.SatDayColor(), 45056);
@@ -379,13 +417,29 @@ TEST_F(FoxDateTest, PropertiesRoundTripThroughTheBag)
     EXPECT_EQ(fresh.MousePointer(), 0);
     EXPECT_EQ(fresh.ShowYear().toInt(), 0);
 
-    fresh.setBackColor(0x00FF00);
+    // Every setter marks its property for the host to save.
+    fresh.setNoCurMonth(0x010101);
     fresh.setSunDayColor(0x123456);
+    fresh.setSatDayColor(0x020202);
+    fresh.setCnMonthStarColor(0x030303);
+    fresh.setJieQiColor(0x040404);
+    fresh.setBackColor(0x00FF00);
+    fresh.setAllDateColor(0x050505);
     fresh.setSelDate(QDate(2020, 5, 6));
     fresh.setMousePointer(99);
+    QPixmap icon(8, 8);
+    icon.fill(Qt::red);
+    fresh.setMouseIcon(icon);
+    fresh.setShowYear(2020);
     fresh.setShowMonth(7);
+    QStringList marked;
+    for (const QList<QVariant>& mark : marks)
+        marked << mark.at(0).toString();
+    EXPECT_EQ(marked, (QStringList{"NoCurMonth", "SunDayColor", "SatDayColor", "CnMonthStarColor",
+                                   "JieQiColor", "BackColor", "AllDateColor", "SelDate", "MousePointer",
+                                   "MouseIcon", "ShowYear", "ShowMonth"}));
     fresh.writeProperties(bag);
-    EXPECT_EQ(bag.size(), 5);
+    EXPECT_EQ(bag.size(), 12);
     EXPECT_EQ(bag.read(QStringLiteral("BackColor"), 0).toInt(), 0x00FF00);
 
     m_date->readProperties(bag);

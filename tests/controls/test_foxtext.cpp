@@ -442,6 +442,42 @@ TEST(FoxText, EventsCarryTheFieldsArguments)
               (QList<QString>{"down1", "up1", "click", "dbl", "up1", "down2", "up2", "kd13/1", "ku13"}));
 }
 
+TEST(FoxText, EveryKeyWithACodeRaisesKeyDownAndKeyUp)
+{
+    Window w;
+    struct Key
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+        int code;
+    };
+    const Key keys[] = {
+        {Qt::Key_Exclam, Qt::ShiftModifier, "!", 49},    {Qt::Key_ParenRight, Qt::ShiftModifier, ")", 48},
+        {Qt::Key_Asterisk, Qt::ShiftModifier, "*", 56},  {Qt::Key_Equal, Qt::NoModifier, "=", 187},
+        {Qt::Key_Question, Qt::ShiftModifier, "?", 191}, {Qt::Key_BracketLeft, Qt::NoModifier, "[", 219},
+        {Qt::Key_Colon, Qt::ShiftModifier, ":", 186},    {Qt::Key_QuoteDbl, Qt::ShiftModifier, "\"", 222},
+        {Qt::Key_5, Qt::KeypadModifier, "5", 101},       {Qt::Key_Asterisk, Qt::KeypadModifier, "*", 106},
+        {Qt::Key_Period, Qt::KeypadModifier, ".", 110},  {Qt::Key_Home, Qt::KeypadModifier, "", 36},
+        {Qt::Key_Enter, Qt::KeypadModifier, "\r", 13},   {Qt::Key_F5, Qt::NoModifier, "", 116},
+        {Qt::Key_F12, Qt::NoModifier, "", 123},          {Qt::Key_Menu, Qt::NoModifier, "", 93},
+    };
+    for (FoxTextBase* box : {static_cast<FoxTextBase*>(w.box), static_cast<FoxTextBase*>(w.multi)}) {
+        QList<int> downs, ups, expected;
+        QObject::connect(box, &FoxTextBase::KeyDown, [&](int& code, int&) { downs << code; });
+        QObject::connect(box, &FoxTextBase::KeyUp, [&](int& code, int&) { ups << code; });
+        for (const Key& k : keys) {
+            QKeyEvent press(QEvent::KeyPress, k.key, k.modifiers, QString::fromLatin1(k.text));
+            QApplication::sendEvent(box->Text1(), &press);
+            QKeyEvent release(QEvent::KeyRelease, k.key, k.modifiers, QString::fromLatin1(k.text));
+            QApplication::sendEvent(box->Text1(), &release);
+            expected << k.code;
+        }
+        EXPECT_EQ(downs, expected);
+        EXPECT_EQ(ups, expected);
+    }
+}
+
 TEST(FoxText, PasswordCharMasksTheText)
 {
     Window w;

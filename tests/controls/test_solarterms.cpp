@@ -29,6 +29,8 @@ TEST(SolarTerms, MomentsAgreeWithPublishedValues)
     EXPECT_EQ(CurDateJieQi(2023, 3), cst(2023, 2, 4, 10, 42));    // 立春
     EXPECT_EQ(CurDateJieQi(2025, 3), cst(2025, 2, 3, 22, 10));    // 立春
     EXPECT_EQ(CurDateJieQi(2025, 24), cst(2025, 12, 21, 23, 3));  // 冬至
+    // The table's last year too: the formula would put 秋分 2049 at 23:28.
+    EXPECT_EQ(CurDateJieQi(2049, 18), cst(2049, 9, 22, 21, 42));
     EXPECT_EQ(CurDateJieQi(2024, 6).offsetFromUtc(), 8 * 3600);
 }
 

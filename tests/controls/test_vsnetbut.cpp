@@ -366,6 +366,15 @@ TEST(VsNetBut, ButtonAppearanceRefusedWhenTheButtonIsTooSmall)
     EXPECT_EQ(button.ButtonAppearance(), int(VsNetBut::sbOffice2003));
     EXPECT_TRUE(button.layoutFits());
 
+    // ... and more than two pixels of height.
+    button.resize(20, 2);
+    EXPECT_EQ(refusal([&] { button.setButtonAppearance(VsNetBut::sbUp_Down2003); }).description(), TextG);
+    EXPECT_EQ(button.ButtonAppearance(), int(VsNetBut::sbOffice2003));
+    button.resize(20, 3);
+    button.setButtonAppearance(VsNetBut::sbUp_Down2003);
+    EXPECT_EQ(button.ButtonAppearance(), int(VsNetBut::sbUp_Down2003));
+    button.setButtonAppearance(VsNetBut::sbOffice2003);
+
     button.resize(13, 20);
     button.setButtonAppearance(VsNetBut::sbUp_Down2003);
     EXPECT_EQ(button.ButtonAppearance(), int(VsNetBut::sbUp_Down2003));

@@ -190,8 +190,11 @@ TEST(VsNetButInput, RightButtonNeitherPressesNorClicksAndBlocksKeyClicks)
 TEST(VsNetButInput, DoubleClickCountsTwiceOrRaisesDblClick)
 {
     Window w;
+    const QImage normalLook = w.button->grab().toImage();
     w.hover(QPoint(10, 10));
     ASSERT_TRUE(waitFor([&] { return w.button->paintState() == 1; }));
+    const QImage hoverLook = w.button->grab().toImage();
+    ASSERT_NE(hoverLook, normalLook);
     const QPoint at = w.inWindow(QPoint(10, 10));
     QTest::mouseDClick(w.window.windowHandle(), Qt::LeftButton, {}, at);
     // The second press is no MouseDown; its release clicks no more.
@@ -203,6 +206,13 @@ TEST(VsNetButInput, DoubleClickCountsTwiceOrRaisesDblClick)
     QTest::mouseDClick(w.window.windowHandle(), Qt::LeftButton, {}, at);
     EXPECT_EQ(w.log->clicks(), list({"MouseDown 1 0 10 10@0", "MouseUp 1 0 10 10@2", "Click@0", "DblClick@1",
                                      "MouseUp 1 0 10 10@0"}));
+    // The hover look stays while the pointer is over the button, and goes when it leaves.
+    EXPECT_EQ(w.button->grab().toImage(), hoverLook);
+    QTest::qWait(30);
+    EXPECT_EQ(w.button->grab().toImage(), hoverLook);
+    QCursor::setPos(QPoint(-500, -500));
+    ASSERT_TRUE(waitFor([&] { return w.log->count(QStringLiteral("MouseExit")) == 1; }));
+    EXPECT_EQ(w.button->grab().toImage(), normalLook);
 }
 
 TEST(VsNetButInput, PressedLookFollowsThePointerWhileTheButtonIsHeld)

@@ -243,6 +243,12 @@ TEST(VsNetButLayout, SplitButtonNeedsMoreThanItsDropDownPart)
     in.appearance = VsNetBut::sbUp_Down2003;
     EXPECT_FALSE(layOut(in).fits);
 
+    // ... and more than two pixels of height.
+    in.size = QSize(20, 2);
+    EXPECT_FALSE(layOut(in).fits);
+    in.size = QSize(20, 3);
+    EXPECT_TRUE(layOut(in).fits);
+
     in.size = QSize(13, 20);
     VsNetButLayout layout = layOut(in);
     EXPECT_TRUE(layout.fits);
@@ -290,6 +296,12 @@ TEST(VsNetButLayout, SeparatorsAndGlyph)
     EXPECT_EQ(layout.captionTextRect, (PixelRect{11, 8, 19, 22}));
     in.size = QSize(30, 14);
     EXPECT_FALSE(layOut(in).fits);
+    in.size = QSize(30, 15);
+    EXPECT_TRUE(layOut(in).fits);
+    in.size = QSize(8, 30);
+    EXPECT_FALSE(layOut(in).fits);
+    in.size = QSize(9, 30);
+    EXPECT_TRUE(layOut(in).fits);
 
     // Values outside the styles compute nothing.
     in.appearance = 7;

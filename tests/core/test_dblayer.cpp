@@ -7,8 +7,12 @@
 
 #include "core/dblayer.h"
 #include "core/programfolder.h"
+#include "core/session.h"
+#include "core/writelog.h"
 #include "platform/dberror.h"
+#include "platform/transaction.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/scriptedkeys.h"
 
 using DbLayerTest = DbTest;
 
@@ -89,12 +93,57 @@ TEST_F(DbLayerTest, NewRandomIdIsNeverZeroNorAPresentKey)
     EXPECT_GT(seen.size(), 45);
 }
 
+TEST_F(DbLayerTest, KeysTakenByAnotherCopyAreDrawnAgain)
+{
+    Conn.exec(QStringLiteral("insert into logdata (logid, GetEditID) values (11, 1), (12, 2)"));
+    {
+        const ScriptedKeys keys({11, 12, 13});
+        EXPECT_EQ(NewRandomId(QStringLiteral("logdata"), QStringLiteral("logid")), 13);
+    }
+    {
+        // The log row's keys were free when drawn and taken before the insert.
+        const ScriptedKeys keys({12, 11, 14});
+        CurUserID = 3;
+        WriteLog(1, 2, 99);
+        EXPECT_EQ(Conn.scalar(QStringLiteral("select count(*) from logdata")).toInt(), 3);
+        EXPECT_EQ(Conn.scalar(QStringLiteral("select GetEditID from logdata where logid = 14")).toInt(), 99);
+        EXPECT_EQ(Conn.scalar(QStringLiteral("select GetEditID from logdata where logid = 12")).toInt(), 2);
+    }
+    {
+        // An insert of one's own inside a save: the collision undoes only the attempt.
+        const ScriptedKeys keys({14, 15});
+        Transaction save(Conn);
+        Conn.exec(QStringLiteral("insert into company (companyid, companyname) values (1, '甲')"));
+        const qint32 key =
+            InsertWithRandomId(QStringLiteral("logdata"), QStringLiteral("logid"), [](qint32 id) {
+                Conn.exec(QStringLiteral("insert into logdata (logid, GetEditID) values (?, 5)"), {id});
+            });
+        save.commit();
+        EXPECT_EQ(key, 15);
+        EXPECT_EQ(Conn.scalar(QStringLiteral("select count(*) from company")).toInt(), 1);
+        EXPECT_EQ(Conn.scalar(QStringLiteral("select GetEditID from logdata where logid = 15")).toInt(), 5);
+    }
+    {
+        // Other errors are not retried, and a source of taken keys ends in the engine's error.
+        const ScriptedKeys keys({16, 11});
+        EXPECT_THROW(InsertWithRandomId(
+                         QStringLiteral("logdata"), QStringLiteral("logid"),
+                         [](qint32 id) { Conn.exec(QStringLiteral("insert into nosuch values (?)"), {id}); }),
+                     DbError);
+        EXPECT_THROW(WriteLog(1, 1, 1), DbError);
+    }
+    EXPECT_EQ(Conn.scalar(QStringLiteral("select count(*) from logdata")).toInt(), 4);
+    EXPECT_EQ(Conn.transactionDepth(), 0);
+}
+
 TEST_F(DbLayerTest, FillComboWithAndWithoutRows)
 {
     QComboBox combo;
     QSignalSpy changed(&combo, &QComboBox::currentIndexChanged);
-    const QString none = QStringLiteral("select * from AffairClass where AffairClassid < 0 order by GetAffairClassOrder");
-    FillCombo(&combo, none, QStringLiteral("AffairClassname"), QStringLiteral("AffairClassid"), QString(), 0, true);
+    const QString none =
+        QStringLiteral("select * from AffairClass where AffairClassid < 0 order by GetAffairClassOrder");
+    FillCombo(&combo, none, QStringLiteral("AffairClassname"), QStringLiteral("AffairClassid"), QString(), 0,
+              true);
     EXPECT_EQ(combo.count(), 0);
     EXPECT_EQ(combo.currentIndex(), -1);
     EXPECT_EQ(changed.count(), 0);
@@ -106,7 +155,8 @@ TEST_F(DbLayerTest, FillComboWithAndWithoutRows)
     EXPECT_EQ(changed.count(), 1);
 
     FillCombo(&combo, QStringLiteral("select * from AffairClass order by GetAffairClassOrder"),
-              QStringLiteral("AffairClassname"), QStringLiteral("AffairClassid"), QStringLiteral("所有方式"), 0, false);
+              QStringLiteral("AffairClassname"), QStringLiteral("AffairClassid"), QStringLiteral("所有方式"),
+              0, false);
     EXPECT_EQ(combo.currentIndex(), -1);
     ASSERT_EQ(combo.count(), 6);
     EXPECT_EQ(combo.itemText(1), QStringLiteral("电话"));
@@ -128,8 +178,9 @@ TEST_F(DbLayerTest, FillComboWithAndWithoutRows)
 TEST_F(DbLayerTest, FillListLikeFillCombo)
 {
     QListWidget list;
-    FillList(&list, QStringLiteral("select * from logoperate order by LogOperateid"), QStringLiteral("LogOperatename"),
-             QStringLiteral("LogOperateid"), QStringLiteral("全部"), -5, true);
+    FillList(&list, QStringLiteral("select * from logoperate order by LogOperateid"),
+             QStringLiteral("LogOperatename"), QStringLiteral("LogOperateid"), QStringLiteral("全部"), -5,
+             true);
     ASSERT_EQ(list.count(), 3);
     EXPECT_EQ(list.currentRow(), 0);
     EXPECT_EQ(ItemData(&list, 0), -5);

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QWidget>
 
 #include "core/formsizelimits.h"
@@ -75,11 +77,16 @@ TEST(FormSizeLimitsTest, EachWindowKeepsItsOwnLimits)
     main.resize(100, 100);
     EXPECT_EQ(main.size(), QSize(766, 574));
 
-    // A window hooked in its Load before it is put into its sub-window.
+    // A window with its controls, hooked in its Load (twice: the second call's limits hold)
+    // before it is put into its sub-window.
     auto* late = new QWidget;
+    new QLabel(QStringLiteral("列表"), late);
+    new QPushButton(QStringLiteral("关闭"), late);
+    SetFormSizeLimits(late, 9825, 7905, 0, 0);
     SetFormSizeLimits(late, 12720, 8805, 0, 0);
     QMdiSubWindow* lateSub = area->addSubWindow(late);
     EXPECT_EQ(lateSub->minimumSize(), QSize(848, 587));
+    EXPECT_EQ(late->minimumSize(), QSize(0, 0));
     lateSub->resize(100, 100);
     EXPECT_EQ(lateSub->size(), QSize(848, 587));
 

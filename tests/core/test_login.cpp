@@ -42,13 +42,15 @@ protected:
         return value;
     }
 
-    // A second user in a group with only some rights.
+    // A second user in a group with only some rights. Between them, groups 77 and 78 set every two
+    // of the four rights apart, so reading one from another's column shows.
     static void addUser(qint32 id, const QString& name, const QString& password, qint32 group,
                         const QVariant& fontSize)
     {
         exec(
             QStringLiteral("insert into UserClass (UserClassID, userclassname, CanSeeAllUser, CanUserManage, "
-                           "Canchangeclass, cancheckorder) values (77, '销售', 0, 0, -1, -1)"));
+                           "Canchangeclass, cancheckorder) values (77, '销售', -1, 0, 0, -1), "
+                           "(78, '财务', 0, -1, 0, -1)"));
         exec(QStringLiteral(
                  "insert into userdata (userid, username, userpass, GetUserClassID, UserSkin, UserFontSize, "
                  "UserDataGetOrder, UserEmail, UserEmailSmtp) values (?, ?, ?, ?, 5, ?, 2, 'a@b.cn', NULL)"),
@@ -91,12 +93,20 @@ TEST_F(LoginTest, WrongPasswordFailsButTheSessionHoldsTheChosenUser)
     EXPECT_EQ(UserFontSize, 14);
     EXPECT_EQ(FoxTextHeight, 360);
     EXPECT_EQ(SkinId, 5);
-    EXPECT_FALSE(CanSeeAllUser);
+    EXPECT_TRUE(CanSeeAllUser);
     EXPECT_FALSE(CanUserManage);
-    EXPECT_TRUE(CanChangeClass);
+    EXPECT_FALSE(CanChangeClass);
     EXPECT_TRUE(CanCheckOrder);
     EXPECT_EQ(UserEmail, QStringLiteral("a@b.cn"));
     EXPECT_EQ(UserEmailSmtp, QString());
+
+    exec(QStringLiteral("update userdata set GetUserClassID = 78 where userid = 500"));
+    EXPECT_EQ(LogIn(500, QStringLiteral("secret")), LoginResult::LoggedIn);
+    EXPECT_EQ(CurGroupID, 78);
+    EXPECT_FALSE(CanSeeAllUser);
+    EXPECT_TRUE(CanUserManage);
+    EXPECT_FALSE(CanChangeClass);
+    EXPECT_TRUE(CanCheckOrder);
 }
 
 TEST_F(LoginTest, InvalidFontSizeIsCorrectedAndStoredEvenAfterAWrongPassword)

@@ -11,6 +11,18 @@ TEST(ScramblePasswordTest, KnownForms)
     EXPECT_EQ(ScramblePassword(QStringLiteral("admin")), QStringLiteral("ao8CnCtu4CsCpSB1eCrf1MvCaUDEi"));
 }
 
+TEST(ScramblePasswordTest, CodesAbove128FollowTheArithmetic)
+{
+    // Worked by hand through the fifteen steps. "test 1": step 5 writes |116 - 32| + 48 = 132 at
+    // position 27, which step 10 reads back as 132: |132 - 108| + 48 = 72, "H" at position 26.
+    EXPECT_EQ(ScramblePassword(QStringLiteral("test 1")),
+              QStringLiteral("tPAD C1FA^aCsi5EnCeQ`AoCvH\u0084Tl"));
+    // "p@ss w0rd!": step 4 writes 134 (read by step 7: |134 - 101| + 48 = 81, "Q"), step 5 writes
+    // 128, the euro sign (read by step 10: |128 - 118| + 48 = 58, moved on to 65, "A").
+    EXPECT_EQ(ScramblePassword(QStringLiteral("p@ss w0rd!")),
+              QStringLiteral("pQ4\\ CwQBa!Ctr1VsCpD\u00862eCrA\u20ACOv"));
+}
+
 TEST(ScramblePasswordTest, OnlyTheFirst25CharactersCount)
 {
     const QString thirty = QStringLiteral("abcdefghijklmnopqrstuvwxyz1234");

@@ -187,6 +187,35 @@ TEST_F(StartupTest, SecondCopyInTheSameFolderIsRefused)
     EXPECT_TRUE(elsewhere.tryLock());
 }
 
+TEST_F(StartupTest, ReadOnlyProgramFolderWithAForeignLockStarts)
+{
+    CopySkinFiles(folder());
+    writeIni("[SkinId]2\r\n");
+    // A lock file of an earlier kind, left in the shared program folder by a copy on another machine.
+    QFile foreign(pathOf(QStringLiteral("DezArod.lock")));
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+    foreign.write("4242\nDezArod\nanother-machine\n");
+    foreign.close();
+    const QStringList before =
+        QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup;
+    ASSERT_TRUE(QFile::setPermissions(folder(), readOnly));
+
+    const QString executable = pathOf(QStringLiteral("DezArod"));
+    SingleInstanceLock lock(executable);
+    const bool started = Main(lock);
+    QFile::setPermissions(folder(), readOnly | QFile::WriteOwner);
+    EXPECT_TRUE(started);
+    EXPECT_TRUE(lock.isLocked());
+    EXPECT_EQ(SkinId, 2);
+    // The lock lives outside the program folder, which is left as it was.
+    EXPECT_FALSE(SingleInstanceLock::lockFilePath(executable).startsWith(folder()));
+    EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    // A second copy of the same executable is still refused.
+    SingleInstanceLock second(executable);
+    EXPECT_FALSE(second.tryLock());
+}
+
 TEST_F(StartupTest, LockLeftByADeadCopyIsTakenOver)
 {
     // The id of a process that has ended.

@@ -139,7 +139,8 @@ TEST_F(RecordsetTest, BrokenSqlAndWrongParameterCountNameTheCause)
     EXPECT_FALSE(rs.IsOpen());
     EXPECT_THROW(rs.Open(QStringLiteral("select * from client where clientid = ?"), Conn), DbError);
     EXPECT_THROW(Conn.exec(QStringLiteral("delete from client; drop table client")), DbError);
-    EXPECT_TRUE(Conn.scalar(QStringLiteral("select count(*) from sqlite_master where name = 'client'")).toInt() == 1);
+    EXPECT_TRUE(
+        Conn.scalar(QStringLiteral("select count(*) from sqlite_master where name = 'client'")).toInt() == 1);
 }
 
 TEST_F(RecordsetTest, FailedMultiRowSaveLeavesNothingBehind)
@@ -149,7 +150,8 @@ TEST_F(RecordsetTest, FailedMultiRowSaveLeavesNothingBehind)
         Conn.exec(QStringLiteral("insert into orderdata (orderid, OrderDate) values (7, '2026-12-08')"));
         Conn.exec(QStringLiteral("insert into OrderProMain (OrderProMainID, GetOrderID) values (1, 7)"));
         // A malformed date breaks the third row: the whole save must vanish.
-        Conn.exec(QStringLiteral("insert into OrderProMain (OrderProMainID, GetOrderID, createDate) values (2, 7, '8.12.2026')"));
+        Conn.exec(QStringLiteral(
+            "insert into OrderProMain (OrderProMainID, GetOrderID, createDate) values (2, 7, '8.12.2026')"));
         tx.commit();
         FAIL() << "the bad row was accepted";
     } catch (const DbError&) {
@@ -169,4 +171,80 @@ TEST_F(RecordsetTest, FailedMultiRowSaveLeavesNothingBehind)
     }
     EXPECT_EQ(Conn.scalar(QStringLiteral("select group_concat(orderid) from orderdata")).toString(),
               QStringLiteral("8"));
+}
+
+TEST_F(RecordsetTest, GroupedRowsAreReadOnlyAndTheFirstOfTwoEqualNamesIsRead)
+{
+    Recordset rs;
+    rs.Open(QStringLiteral("select GetUserClassID, count(*) as n from userdata group by GetUserClassID"),
+            Conn);
+    EXPECT_FALSE(rs.IsUpdatable());
+    EXPECT_THROW(rs.SetValue(QStringLiteral("GetUserClassID"), 2), DbError);
+    EXPECT_THROW(rs.AddNew(), DbError);
+    rs.Close();
+
+    rs.Open(QStringLiteral("select username as name, userpass as name from userdata where userid = 1"), Conn);
+    EXPECT_EQ(rs.Text(QStringLiteral("NAME")), QStringLiteral("admin"));
+    EXPECT_NE(rs.Value(1), rs.Value(0));
+}
+
+TEST_F(RecordsetTest, AfterUpdateTheRowIsCurrentWithItsComputedColumns)
+{
+    Conn.exec(QStringLiteral("insert into company (companyid, companyname) values (1, 'A'), (2, 'B')"));
+    Recordset rs;
+    rs.Open(QStringLiteral(
+                "select companyid, companyname, companyname || '公司' as fullname, length(companyname) "
+                "as len from company where companyid < ? order by companyid"),
+            Conn, {100});
+    ASSERT_TRUE(rs.IsUpdatable());
+    rs.AddNew();
+    rs.SetValue(QStringLiteral("companyid"), 3);
+    rs.SetValue(QStringLiteral("companyname"), QStringLiteral("丙"));
+    rs.Update();
+    EXPECT_EQ(rs.RecordCount(), 3);
+    EXPECT_EQ(rs.AbsolutePosition(), 3);
+    EXPECT_EQ(rs.Int(QStringLiteral("companyid")), 3);
+    EXPECT_EQ(rs.Text(QStringLiteral("fullname")), QStringLiteral("丙公司"));
+    EXPECT_EQ(rs.Int(QStringLiteral("len")), 1);
+
+    rs.MoveFirst();
+    rs.SetValue(QStringLiteral("companyname"), QStringLiteral("甲乙"));
+    rs.Update();
+    EXPECT_EQ(rs.AbsolutePosition(), 1);
+    EXPECT_EQ(rs.Text(QStringLiteral("fullname")), QStringLiteral("甲乙公司"));
+    EXPECT_EQ(rs.Int(QStringLiteral("len")), 2);
+    rs.MoveNext();
+    EXPECT_EQ(rs.Text(QStringLiteral("fullname")), QStringLiteral("B公司"));
+}
+
+TEST_F(RecordsetTest, ValuesMustMatchTheMarksAndNamesWithQuotesAreQuoted)
+{
+    const QString insert = QStringLiteral("insert into company (companyid, companyname) values (?, ?)");
+    EXPECT_THROW(Conn.exec(insert, {9}), DbError);
+    EXPECT_THROW(Conn.exec(insert, {9, QStringLiteral("x"), QStringLiteral("y")}), DbError);
+    EXPECT_THROW(Conn.scalar(QStringLiteral("select companyname from company where companyid = ?")), DbError);
+    {
+        Statement unbound(Conn, insert);
+        EXPECT_THROW(unbound.step(), DbError);
+    }
+    EXPECT_EQ(Conn.scalar(QStringLiteral("select count(*) from company")).toInt(), 0);
+
+    // A table and columns whose names hold double quotes, written through the layer's own SQL.
+    Conn.exec(QStringLiteral(
+        "create table \"odd\"\"table\" (\"key\"\"id\" integer primary key, \"say \"\"hi\"\"\" text)"));
+    const QString key = QStringLiteral("key\"id");
+    const QString say = QStringLiteral("say \"hi\"");
+    Recordset rs;
+    rs.Open(QStringLiteral("select * from \"odd\"\"table\" where \"key\"\"id\" = ?"), Conn, {0});
+    AddNewWithRandomId(rs, key, [&] { rs.SetValue(say, QStringLiteral("你好")); });
+    rs.SetValue(say, QStringLiteral("再见"));
+    rs.Update();
+    const qint64 id = rs.Int(key);
+    rs.Close();
+    EXPECT_EQ(
+        Conn.scalar(QStringLiteral("select \"say \"\"hi\"\"\" from \"odd\"\"table\" where \"key\"\"id\" = ?"),
+                    {id})
+            .toString(),
+        QStringLiteral("再见"));
+    EXPECT_NE(NewRandomId(QStringLiteral("odd\"table"), key), id);
 }

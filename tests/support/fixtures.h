@@ -2,10 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QString>
 #include <QTemporaryDir>
 
 #include "platform/scriptedprompts.h"
+
+// Failed comparisons of texts print the text itself.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // A test with scripted prompts and a temporary program folder; every prompt must be answered.
 class AppTest : public ::testing::Test

@@ -1,0 +1,75 @@
+#include "clients/listwindow.h"
+
+#include <QComboBox>
+
+#include "controls/vsnetbut.h"
+#include "core/dblayer.h"
+#include "core/session.h"
+#include "platform/grid.h"
+#include "platform/prompts.h"
+#include "platform/twips.h"
+
+VsNetBut* AddToolButton(QWidget* bar, const QString& name, const QString& caption, int leftTwips)
+{
+    auto* button = new VsNetBut(bar);
+    button->setObjectName(name);
+    button->setCaption(caption);
+    if (caption.isEmpty()) {
+        button->setButtonAppearance(VsNetBut::sbSep2003);
+        button->setEnabled(false);
+        button->setGeometry(TwipsToPixels(leftTwips), TwipsToPixels(60), TwipsToPixels(60),
+                            TwipsToPixels(705));
+    } else {
+        button->setGeometry(TwipsToPixels(leftTwips), TwipsToPixels(60), TwipsToPixels(855),
+                            TwipsToPixels(705));
+    }
+    return button;
+}
+
+void FillOwnerFilter(QComboBox* combo, QWidget* label)
+{
+    FillCombo(combo, QStringLiteral("select * from Userdata order by userid"), QStringLiteral("username"),
+              QStringLiteral("userid"), QStringLiteral("所有用户"), 0, true);
+    combo->setVisible(CanSeeAllUser);
+    label->setVisible(CanSeeAllUser);
+}
+
+qint32 ChosenOwner(const QComboBox* combo)
+{
+    return combo->currentIndex() >= 1 ? ItemData(combo, combo->currentIndex()) : 0;
+}
+
+qint32 SelectedKey(Grid* grid)
+{
+    const int row = grid->ActiveCell().Row();
+    if (row < 1) {
+        MsgBox(QStringLiteral("请先选择一个客户。"), MsgButtons::Ok, QStringLiteral("选择客户"));
+        return 0;
+    }
+    return grid->Cell(row, 1).Text().toInt();
+}
+
+bool MayChange(const QString& table, const QString& keyColumn, qint32 id, const QString& notOwnText)
+{
+    OpenRecordset(1, QStringLiteral("select * from %1 where %2 = ?").arg(table, keyColumn), {id});
+    const bool own = !Rs1.Eof() && Rs1.Int(QStringLiteral("createuser")) == CurUserID;
+    CloseRecordset(1);
+    if (!own)
+        MsgBox(notOwnText);
+    return own;
+}
+
+void SetUpListGrid(Grid* grid, const QList<ListColumn>& columns)
+{
+    grid->setAutoRedraw(false);
+    grid->setCols(int(columns.size()));
+    for (int c = 0; c < columns.size(); ++c) {
+        grid->Column(c).setWidth(columns.at(c).width);
+        grid->Column(c).setAlignment(10);
+        grid->Cell(0, c).setText(columns.at(c).header);
+    }
+    grid->Range(0, 0, 0, grid->Cols() - 1).setAlignment(10);
+    grid->setAllowUserSort(true);
+    grid->setAutoRedraw(true);
+    grid->Refresh();
+}
