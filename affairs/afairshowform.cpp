@@ -12,6 +12,7 @@
 #include "affairs/affairtoday.h"
 #include "controls/foxtext.h"
 #include "core/dblayer.h"
+#include "core/links.h"
 #include "platform/twips.h"
 
 namespace {
@@ -99,21 +100,17 @@ void AFairShowForm::Form_Load()
 
 void AFairShowForm::loadContacts(qint32 clientId, qint32 companyId)
 {
-    Recordset rs;
-    rs.Open(QStringLiteral(
-                "select ContractID, ContractClassname, ContractData, iscompany from Contract, Contractclass "
-                "where GetContractClassID = ContractClassId and ((GetID = ? and iscompany = 0) or "
-                "(GetID = ? and iscompany <> 0)) order by (iscompany <> 0), ContractClassOrder, "
-                "ContractID desc"),
-            Conn, {clientId, companyId});
+    QHash<qint32, QString> kindNames;
+    for (const ContractKind& kind : LoadContractKinds())
+        kindNames.insert(kind.id, kind.name);
+    m_contacts = LoadClientContracts(clientId, companyId);
     const QSignalBlocker quiet(List1);
-    for (; !rs.Eof(); rs.MoveNext()) {
-        auto* item = new QListWidgetItem(
-            rs.Text(QStringLiteral("ContractClassname")) +
-                (rs.Bool(QStringLiteral("iscompany")) ? QStringLiteral("(公司)") : QString()) +
-                QStringLiteral("： ") + rs.Text(QStringLiteral("ContractData")),
-            List1);
-        item->setData(Qt::UserRole, static_cast<qint32>(rs.Int(QStringLiteral("ContractID"))));
+    for (const StoredContract& entry : std::as_const(m_contacts)) {
+        auto* item = new QListWidgetItem(kindNames.value(entry.kindId) +
+                                             (entry.isCompany ? QStringLiteral("(公司)") : QString()) +
+                                             QStringLiteral("： ") + entry.data,
+                                         List1);
+        item->setData(Qt::UserRole, entry.contractId);
     }
 }
 
@@ -155,18 +152,14 @@ void AFairShowForm::SaveProgress()
 
 void AFairShowForm::List1_Click()
 {
-    Recordset rs;
-    rs.Open(QStringLiteral("select ContractData, ButtonName from Contract, Contractclass where "
-                           "GetContractClassID = ContractClassId and Contractid = ?"),
-            Conn, {ItemData(List1, List1->currentRow())});
-    QString buttonText;
-    if (!rs.Eof()) {
-        buttonText = rs.Text(QStringLiteral("ButtonName"));
-        Text1->setText(rs.Text(QStringLiteral("ContractData")));
-    }
-    Command2->setText(buttonText);
-    Command2->setVisible(!buttonText.isEmpty());
-    const int textEnd = (buttonText.isEmpty() ? Command1->x() : Command2->x()) - Gap;
+    const int row = List1->currentRow();
+    if (row < 0 || row >= m_contacts.size())
+        return;
+    const StoredContract& entry = m_contacts.at(row);
+    Text1->setText(entry.data);
+    Command2->setText(entry.buttonName);
+    Command2->setVisible(!entry.buttonName.isEmpty());
+    const int textEnd = (entry.buttonName.isEmpty() ? Command1->x() : Command2->x()) - Gap;
     Text1->setWidth((textEnd - Text1->x()) * TwipsPerPixel);
 }
 
@@ -179,4 +172,9 @@ void AFairShowForm::Command1_Click()
     QApplication::clipboard()->setText(Text1->Text());
 }
 
-void AFairShowForm::Command2_Click() {}
+void AFairShowForm::Command2_Click()
+{
+    Text1->setText(TrimText(Text1->Text()));
+    if (!Text1->Text().isEmpty())
+        OpenLink(LinkKindOfCaption(Command2->text()), Text1->Text());
+}

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+
+#include "clients/contractrows.h"
 
 class FoxText;
 class QCheckBox;
@@ -46,6 +49,7 @@ private:
     void Command1_Click();
     void Command2_Click();
 
+    QList<StoredContract> m_contacts;
     bool ProgressLoading = false;
     bool m_progressShown = true;
     bool m_loaded = false;

@@ -99,7 +99,10 @@ void AffairAddForm::Text3_Unreadable()
     Text3->setLocked(false);
 }
 
-void AffairAddForm::Command1_Click() {}
+void AffairAddForm::Command1_Click()
+{
+    ChooseClient(ClientId, FoxText1);
+}
 
 void AffairAddForm::Command2_Click()
 {

@@ -19,6 +19,7 @@
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
+#include "core/formplacement.h"
 #include "core/formsizelimits.h"
 #include "core/globalform.h"
 #include "core/printgrid.h"
@@ -275,7 +276,11 @@ void AffairManageForm::Command1_Click()
     });
 }
 
-void AffairManageForm::Command3_Click() {}
+void AffairManageForm::Command3_Click()
+{
+    if (ChooseClient(ClientId, FoxText1))
+        SearchAffairs();
+}
 
 void AffairManageForm::Command2_Click()
 {

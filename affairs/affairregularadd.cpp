@@ -231,7 +231,10 @@ void AffairRegularAdd::FoxDate1_Picked(int Index)
     }
 }
 
-void AffairRegularAdd::Command1_Click() {}
+void AffairRegularAdd::Command1_Click()
+{
+    ChooseClient(ClientId, FoxText1);
+}
 
 void AffairRegularAdd::Command2_Click()
 {

@@ -12,6 +12,7 @@
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
+#include "core/formplacement.h"
 #include "core/globalform.h"
 #include "core/session.h"
 #include "platform/prompts.h"

@@ -1,7 +1,5 @@
 #include "affairs/childwindow.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QWidget>
 
 namespace {
@@ -25,14 +23,4 @@ void ShowChildWindow(QWidget* form)
         host()(form);
     else
         form->show();
-}
-
-void PlaceInMainWindow(QWidget* form, double topFactor)
-{
-    auto* frame = qobject_cast<QMdiSubWindow*>(form->parentWidget());
-    if (!frame || !frame->mdiArea())
-        return;
-    const QSize area = frame->mdiArea()->viewport()->size();
-    frame->move(qMax(0, (area.width() - frame->width()) / 2),
-                qMax(0, static_cast<int>((area.height() - frame->height()) * topFactor)));
 }

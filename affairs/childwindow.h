@@ -8,6 +8,3 @@ class QWidget;
 // installs itself at start; without it the window is shown on its own.
 void SetChildWindowHost(std::function<void(QWidget*)> host);
 void ShowChildWindow(QWidget* form);
-
-// Places a list window inside the main window: centred across, at topFactor of the free height.
-void PlaceInMainWindow(QWidget* form, double topFactor);

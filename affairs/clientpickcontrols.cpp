@@ -3,6 +3,8 @@
 #include <QPushButton>
 
 #include "affairs/affairformparts.h"
+#include "affairs/clientname.h"
+#include "clients/quickselect.h"
 #include "controls/foxtext.h"
 
 namespace {
@@ -33,6 +35,19 @@ ClientPickControls CreateClientPickControls(QWidget* form, int left, int top, in
     controls.choose = button(chooseName, QStringLiteral("选择"));
     controls.clear = button(clearName, QStringLiteral("取消"));
     return controls;
+}
+
+bool ChooseClient(qint32& clientId, FoxText* name)
+{
+    const qint32 picked = QuickSelect(true);
+    if (picked == 0)
+        return false;
+    const std::optional<QString> pickedName = ClientNameOf(picked);
+    if (!pickedName)
+        return false;
+    clientId = picked;
+    name->setText(*pickedName);
+    return true;
 }
 
 void ClearClient(qint32& clientId, FoxText* name)

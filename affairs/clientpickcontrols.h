@@ -22,5 +22,7 @@ ClientPickControls CreateClientPickControls(QWidget* form, int left, int top, in
                                             const char* chooseName = "Command1",
                                             const char* clearName = "Command2");
 
-// The client of a window is always the one its name box shows: clearing sets none.
+// The client of a window is always the one its name box shows. Choosing asks the client picker;
+// true when a client was picked (cancelling keeps the previous one). Clearing sets none.
+bool ChooseClient(qint32& clientId, FoxText* name);
 void ClearClient(qint32& clientId, FoxText* name);

@@ -81,6 +81,8 @@ protected:
         trigger();
         EXPECT_TRUE(seen) << "no modal " << Form::staticMetaObject.className();
     }
+    // Answers the client picker (opened by trigger) with the client of that name.
+    static void pickClient(const std::function<void()>& trigger, const QString& name);
     static qint64 count(const QString& where, const QVariantList& params = {})
     {
         return Conn.scalar(QStringLiteral("select count(*) from affair where ") + where, params).toLongLong();
@@ -89,3 +91,18 @@ protected:
     // Tuesday 20 September 2011.
     const QDate today{2011, 9, 20};
 };
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "clients/quickselcompanyform.h"
+
+inline void AffairTest::pickClient(const std::function<void()>& trigger, const QString& name)
+{
+    whileModal<QuickSelCompanyForm>(trigger, [&](QuickSelCompanyForm* picker) {
+        const QList<QListWidgetItem*> found = picker->List1->findItems(name, Qt::MatchContains);
+        ASSERT_EQ(found.size(), 1);
+        picker->List1->setCurrentItem(found.first());
+        picker->Command1->click();
+    });
+}

@@ -83,6 +83,15 @@ TEST_F(AFairShowFormTest, ShowsTheAffairAndItsClientsContactEntries)
 
     QTest::mouseClick(m_form->Command1, Qt::LeftButton);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("info@yuanhang.cn"));
+
+    // A web address opens through the shell.
+    addContact(5, 6, QStringLiteral("www.yuanhang.cn"), 9, true);
+    open(1);
+    m_form->List1->setCurrentRow(3);
+    EXPECT_EQ(m_form->Command2->text(), QStringLiteral("打开网页"));
+    QTest::mouseClick(m_form->Command2, Qt::LeftButton);
+    EXPECT_EQ(m_prompts.last().kind, ScriptedPrompts::Kind::Link);
+    EXPECT_EQ(m_prompts.last().text, QStringLiteral("http://www.yuanhang.cn"));
 }
 
 TEST_F(AFairShowFormTest, DaysAheadAndAMissingClient)

@@ -102,9 +102,18 @@ TEST_F(AffairAddFormTest, ChecksEverythingThenAddsOneAffairWithItsLogRow)
         1);
 }
 
-TEST_F(AffairAddFormTest, APresetClientIsSavedAndAClearedOneIsNot)
+TEST_F(AffairAddFormTest, APickedOrPresetClientIsSavedAndAClearedOneIsNot)
 {
     addClient(5, QStringLiteral("张三"), QVariant());
+    addClient(6, QStringLiteral("李四"), QVariant());
+    open();
+    pickClient([this] { QTest::mouseClick(m_form->Command1, Qt::LeftButton); }, QStringLiteral("李四"));
+    EXPECT_EQ(m_form->ClientId, 6);
+    EXPECT_EQ(m_form->FoxText1->Text(), QStringLiteral("李四"));
+    m_form->FoxText4->setText(QStringLiteral("拜访李四"));
+    save();
+    EXPECT_EQ(count(QStringLiteral("Affairname = '拜访李四' and GetClient = 6")), 1);
+
     open(5, QStringLiteral("张三"));
     m_form->FoxText4->setText(QStringLiteral("送样品"));
     m_form->FoxText2->setText(QStringLiteral("2"));

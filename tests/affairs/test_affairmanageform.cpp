@@ -111,6 +111,8 @@ TEST_F(AffairManageFormTest, OtherSearchShowsOneClientsAffairsOverAllDays)
     addAffair(2, QStringLiteral("下月"), today.addDays(30), 0, 0, 1, 5);
     addAffair(3, QStringLiteral("别的客户"), today, 0, 0, 1, 0);
     addAffair(4, QStringLiteral("已关闭"), today, 0, 0, 1, 5);
+    addClient(6, QStringLiteral("李四"), QVariant());
+    addAffair(5, QStringLiteral("李四的"), today.addDays(9), 0, 0, 1, 6);
     Conn.exec(QStringLiteral("update affair set isclose = -1 where affairid = 4"));
     open();
     m_form->Option3[0]->setChecked(true);
@@ -127,10 +129,14 @@ TEST_F(AffairManageFormTest, OtherSearchShowsOneClientsAffairsOverAllDays)
     EXPECT_TRUE(m_form->Option3[4]->isChecked());
     EXPECT_EQ(column(2), (QStringList{QStringLiteral("下月"), QStringLiteral("上月")}));
 
+    pickClient([this] { click(m_form->Command3); }, QStringLiteral("李四"));
+    EXPECT_EQ(m_form->ClientId, 6);
+    EXPECT_EQ(column(2), QStringList{QStringLiteral("李四的")});
+
     click(m_form->Command2);
     EXPECT_EQ(m_form->ClientId, 0);
     EXPECT_EQ(m_form->FoxText1->Text(), QStringLiteral("未选择"));
-    EXPECT_EQ(column(2).size(), 3);
+    EXPECT_EQ(column(2).size(), 4);
 }
 
 TEST_F(AffairManageFormTest, DoubleClickOpensTheDetailViewUnlessItFollowsASort)
