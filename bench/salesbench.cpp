@@ -56,26 +56,39 @@ void openSalesDatabase()
     Conn.open(path, DatabasePassword);
     Transaction tx(Conn);
     fill(QStringLiteral("insert into userdata (userid, username, GetUserClassID) values (?, ?, 1)"), 4,
-         [](int i) { return QVariantList{i + 1, QStringLiteral("用户%1").arg(i + 1)}; });
-    fill(QStringLiteral("insert into company (companyid, companyname, createuser) values (?, ?, 1)"), Companies,
-         [](int i) { return QVariantList{i, QStringLiteral("公司%1").arg(i)}; });
-    fill(QStringLiteral("insert into client (clientid, clientname, GetCompany, createuser) values (?, ?, ?, 1)"),
-         Clients, [](int i) { return QVariantList{i, QStringLiteral("客户%1").arg(i), 1 + i % Companies}; });
-    fill(QStringLiteral("insert into product (productid, productname, ProductSell, ProductCost) values (?, ?, ?, ?)"),
-         Products, [](int i) { return QVariantList{i, QStringLiteral("商品%1").arg(i), 1.25 * i, 0.75 * i}; });
+         [](int i) {
+             return QVariantList{i + 1, QStringLiteral("用户%1").arg(i + 1)};
+         });
+    fill(QStringLiteral("insert into company (companyid, companyname, createuser) values (?, ?, 1)"),
+         Companies, [](int i) {
+             return QVariantList{i, QStringLiteral("公司%1").arg(i)};
+         });
+    fill(QStringLiteral(
+             "insert into client (clientid, clientname, GetCompany, createuser) values (?, ?, ?, 1)"),
+         Clients, [](int i) {
+             return QVariantList{i, QStringLiteral("客户%1").arg(i), 1 + i % Companies};
+         });
+    fill(QStringLiteral(
+             "insert into product (productid, productname, ProductSell, ProductCost) values (?, ?, ?, ?)"),
+         Products, [](int i) {
+             return QVariantList{i, QStringLiteral("商品%1").arg(i), 1.25 * i, 0.75 * i};
+         });
     fill(QStringLiteral("insert into productmul (productmulid, ProductMulName) values (?, ?)"), Bundles,
-         [](int i) { return QVariantList{i, QStringLiteral("组合%1").arg(i)}; });
+         [](int i) {
+             return QVariantList{i, QStringLiteral("组合%1").arg(i)};
+         });
     fill(QStringLiteral("insert into ProductSinMul (ProductSinMulid, GetProductMul, GetProductSin, "
                         "GetProductSinCount) values (?, ?, ?, ?)"),
          Bundles * MembersPerBundle, [](int i) {
              return QVariantList{i, 1 + (i - 1) / MembersPerBundle, 1 + (i * 37) % Products, 1 + i % 3};
          });
     const QDate first(2020, 1, 1);
-    fill(QStringLiteral("insert into orderdata (orderid, createuser, GetCompany, GetClient, OrderDate, OrderSell, "
-                        "realsell, ordercost, orderischeck, orderisover) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+    fill(QStringLiteral(
+             "insert into orderdata (orderid, createuser, GetCompany, GetClient, OrderDate, OrderSell, "
+             "realsell, ordercost, orderischeck, orderisover) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
          Orders, [&first](int i) {
              const double sell = 100 + i % 997;
-             return QVariantList{i,    1 + i % 5, 1 + i % Companies, i,     first.addDays(i % 1500),
+             return QVariantList{i,    1 + i % 5, 1 + i % Companies, i,          first.addDays(i % 1500),
                                  sell, sell - 5,  sell * 0.6,        i % 2 == 1, i % 2 == 1};
          });
     tx.commit();
@@ -107,9 +120,9 @@ void OrderSave(benchmark::State& state)
         const ErrorList errors = SaveOrder(form);
         benchmark::DoNotOptimize(errors.isEmpty());
     }
-    state.counters["expanded"] = Conn.scalar(QStringLiteral("select count(*) from OrderProSin where GetOrderID = ?"),
-                                             {next - 1})
-                                     .toDouble();
+    state.counters["expanded"] =
+        Conn.scalar(QStringLiteral("select count(*) from OrderProSin where GetOrderID = ?"), {next - 1})
+            .toDouble();
 }
 
 OrderListFilter allOrders()

@@ -12,9 +12,9 @@
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
-#include "core/inputtext.h"
 #include "platform/grid.h"
 #include "platform/prompts.h"
+#include "sales/linegrid.h"
 #include "sales/orderrecord.h"
 #include "sales/partynames.h"
 #include "sales/placement.h"
@@ -241,12 +241,9 @@ void OrderAddform::setClient(qint32 id)
     FoxText1->setText(name.value_or(NoClient));
 }
 
-int OrderAddform::selectedRow()
+LineGrid OrderAddform::lines() const
 {
-    const int row = Grid1->ActiveCell().Row();
-    if (row == 0)
-        MsgBox(QStringLiteral("请先选择一个商品。"), MsgButtons::Ok, QStringLiteral("选择客户"));
-    return row;
+    return {Grid1, KeyCol, NameCol, CountCol, ChangedCol};
 }
 
 void OrderAddform::Command5_Click(int Index)
@@ -259,51 +256,25 @@ void OrderAddform::Command5_Click(int Index)
         return;
     const QString type = Index == 1 ? MulType : SinType;
     for (int r = 1; r < Grid1->Rows(); ++r) {
-        if (Grid1->text(r, NumberCol).toInt() != id || Grid1->text(r, TypeCol) != type)
-            continue;
-        MsgBox(QStringLiteral("您选择的商品已存在组合中，你输入的数量将加上原来的数量。"), MsgButtons::Ok,
-               QStringLiteral("新增单品"));
-        qint32 total = Grid1->text(r, CountCol).toInt();
-        if (AddQuantity(&total, count)) {
-            Grid1->Cell(r, CountCol).setText(QString::number(total));
-            Grid1->Cell(r, ChangedCol).setText(QStringLiteral("1"));
+        if (Grid1->text(r, NumberCol).toInt() == id && Grid1->text(r, TypeCol) == type) {
+            lines().addToRow(r, count,
+                             QStringLiteral("您选择的商品已存在组合中，你输入的数量将加上原来的数量。"));
+            return;
         }
-        return;
     }
     Grid1->AddItem(QStringLiteral("0\t%1\t%2\t%3\t%4\t1").arg(type).arg(id).arg(name).arg(count));
 }
 
 void OrderAddform::Command7_Click()
 {
-    const int row = selectedRow();
-    if (row == 0)
-        return;
-    const QString answer = InputText(QStringLiteral("请输入商品数量："), QStringLiteral("修改商品数量"),
-                                     Grid1->text(row, CountCol), true, false, QString(), true);
-    // A cancel, an empty answer, 0 or anything but a whole number in range changes nothing.
-    const qint32 count = WholeValue(TrimText(answer));
-    if (count == 0)
-        return;
-    Grid1->Cell(row, CountCol).setText(QString::number(count));
-    Grid1->Cell(row, ChangedCol).setText(QStringLiteral("1"));
+    lines().changeQuantity();
 }
 
 void OrderAddform::Command8_Click()
 {
-    const int row = selectedRow();
-    if (row == 0)
-        return;
-    const qint32 key = Grid1->text(row, KeyCol).toInt();
-    if (key != 0) {
-        const QString question =
-            QStringLiteral("您确定要删除商品 [%1] ？\r\n\r\n此操作为一次性操作，不可逆！！")
-                .arg(Grid1->text(row, NameCol));
-        if (MsgBox(question, MsgButtons::OkCancel, QStringLiteral("删除单品")) != MsgResult::Ok)
-            return;
-        // The stored order's expansion and totals follow at once.
-        DeleteOrderLine(key, OrderID);
-    }
-    Grid1->RemoveItem(row);
+    // The stored order's expansion and totals follow a deleted line at once.
+    lines().removeSelected(QStringLiteral("您确定要删除商品 [%1] ？\r\n\r\n此操作为一次性操作，不可逆！！"),
+                           [this](qint32 key) { DeleteOrderLine(key, OrderID); });
 }
 
 void OrderAddform::VsNetBut2_Click()

@@ -9,6 +9,7 @@ class FoxDate;
 class FoxText;
 class FoxTextMu;
 class Grid;
+struct LineGrid;
 class QGroupBox;
 class QPushButton;
 class VsNetBut;
@@ -71,8 +72,7 @@ private:
     void Command8_Click();
     void VsNetBut2_Click();
     void VsNetBut7_Click();
-    // The selected line, or 0 after the message asking for one.
-    int selectedRow();
+    LineGrid lines() const;
 
     DateField* m_dateField = nullptr;
     bool m_loaded = false;

@@ -67,7 +67,9 @@ QString OrderListRow(const Statement& st)
         row += text;
         row += QLatin1Char('\t');
     };
-    const auto amount = [&cell](const QVariant& v) { cell(v.isNull() ? QString() : AmountText(v.toDouble())); };
+    const auto amount = [&cell](const QVariant& v) {
+        cell(v.isNull() ? QString() : AmountText(v.toDouble()));
+    };
     const auto flag = [&cell](const QVariant& v) { cell(v.toInt() != 0 ? u"1" : u"-1"); };
     cell(QString::number(st.value(0).toLongLong()));
     cell(st.value(1).toString());

@@ -31,7 +31,7 @@ constexpr int FilterTop = ToolbarHeight + 4;
 constexpr int FilterRow = 34;
 constexpr int GridTop = FilterTop + 2 * FilterRow + 4;
 
-const QList<GridColumnSpec> LineColumns(const QString& last)
+const QList<ListColumn> LineColumns(const QString& last)
 {
     return {{QString(), 30},
             {QStringLiteral("序号"), 40},

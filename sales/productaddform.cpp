@@ -69,12 +69,12 @@ void ProductAddForm::buildFrames()
     QList<ProductBox> order = ProductBoxes();
     std::stable_sort(order.begin(), order.end(),
                      [](const ProductBox& a, const ProductBox& b) { return a.frame < b.frame; });
-    for (const ProductBox& spec : order) {
-        FoxText* box = NewFoxText(this, spec.name, spec.kind, spec.kind == BoxKind::Text ? 0 : 8);
-        box->setToolTip(spec.tip);
+    for (const ProductBox& entry : order) {
+        FoxText* box = NewFoxText(this, entry.name, entry.kind, entry.kind == BoxKind::Text ? 0 : 8);
+        box->setToolTip(entry.tip);
         box->setMinimumSize(BoxWidth, box->height());
-        m_boxes.insert(spec.name, box);
-        place(spec.frame, new QLabel(spec.label, this), box);
+        m_boxes.insert(entry.name, box);
+        place(entry.frame, new QLabel(entry.label, this), box);
     }
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));

@@ -21,6 +21,7 @@
 #include "sales/salescontrols.h"
 #include "sales/productsearch.h"
 #include "sales/salesgrid.h"
+#include "sales/searchboxes.h"
 
 namespace {
 
@@ -46,18 +47,12 @@ ProductManage::ProductManage(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("商品管理"));
     buildControls();
 
-    connect(ProductId, &FoxText::Change, this,
-            [this] { searchBoxChanged(ProductId, ProductName, &ProductManage::FillProductList); });
-    connect(ProductName, &FoxText::Change, this,
-            [this] { searchBoxChanged(ProductName, ProductId, &ProductManage::FillProductList); });
-    connect(ProductMulId, &FoxText::Change, this,
-            [this] { searchBoxChanged(ProductMulId, ProductMulName, &ProductManage::FillProductMulList); });
-    connect(ProductMulName, &FoxText::Change, this,
-            [this] { searchBoxChanged(ProductMulName, ProductMulId, &ProductManage::FillProductMulList); });
-    connect(Command4, &QPushButton::clicked, this,
-            [this] { clearSearch(ProductId, ProductName, &ProductManage::FillProductList); });
-    connect(Command1, &QPushButton::clicked, this,
-            [this] { clearSearch(ProductMulId, ProductMulName, &ProductManage::FillProductMulList); });
+    m_productSearch =
+        std::make_unique<SearchBoxes>(ProductId, ProductName, SearchBusy, [this] { FillProductList(); });
+    m_bundleSearch = std::make_unique<SearchBoxes>(ProductMulId, ProductMulName, SearchBusy,
+                                                   [this] { FillProductMulList(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { m_productSearch->clear(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { m_bundleSearch->clear(); });
     connect(Grid2, &Grid::Click, this, &ProductManage::Grid2_Click);
     connect(Grid1, &Grid::BeforeUserSort, this, [this] { SkipNextDblClick = true; });
     connect(Grid1, &Grid::DblClick, this, &ProductManage::Grid1_DblClick);
@@ -69,6 +64,8 @@ ProductManage::ProductManage(QWidget* parent) : QWidget(parent)
             [this] { PrintGrid(Grid1, QStringLiteral("商品信息 "), QString(), false, -1, 0); });
     connect(VsNetBut6, &VsNetBut::Click, this, &QWidget::close);
 }
+
+ProductManage::~ProductManage() = default;
 
 void ProductManage::buildControls()
 {
@@ -199,10 +196,7 @@ void ProductManage::resizeEvent(QResizeEvent* event)
 
 void ProductManage::FillProductList()
 {
-    SearchBusy = true;
-    ProductId->setText(TrimText(ProductId->Text()));
-    ProductName->setText(TrimText(ProductName->Text()));
-    SearchBusy = false;
+    m_productSearch->trim();
     FillGrid(Grid1, ProductListQuery(false, ProductId->Text(), ProductName->Text()), [](const Statement& st) {
         return QStringList{st.value(0).toString(), st.value(1).toString(), PriceText(st.value(3).toDouble()),
                            PriceText(st.value(4).toDouble()), st.value(2).toString()}
@@ -214,32 +208,9 @@ void ProductManage::FillProductMulList()
 {
     Grid3->setRows(1);
     Label4->setText(EmptyMembersCaption);
-    SearchBusy = true;
-    ProductMulId->setText(TrimText(ProductMulId->Text()));
-    ProductMulName->setText(TrimText(ProductMulName->Text()));
-    SearchBusy = false;
+    m_bundleSearch->trim();
     FillGrid(Grid2, ProductListQuery(true, ProductMulId->Text(), ProductMulName->Text()),
              [](const Statement& st) { return tabbed(st, 3); });
-}
-
-void ProductManage::searchBoxChanged(FoxText* changed, FoxText* other, void (ProductManage::*fill)())
-{
-    if (SearchBusy)
-        return;
-    SearchBusy = true;
-    if (!changed->Text().isEmpty())
-        other->setText(QString());
-    SearchBusy = false;
-    (this->*fill)();
-}
-
-void ProductManage::clearSearch(FoxText* number, FoxText* name, void (ProductManage::*fill)())
-{
-    SearchBusy = true;
-    number->setText(QString());
-    name->setText(QString());
-    SearchBusy = false;
-    (this->*fill)();
 }
 
 void ProductManage::Grid2_Click()

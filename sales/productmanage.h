@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include <QWidget>
 
 class FoxText;
@@ -7,6 +9,7 @@ class Grid;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class SearchBoxes;
 class VsNetBut;
 
 // The catalogue of products and bundles: a child window of the main window. Lists and searches
@@ -18,6 +21,7 @@ class ProductManage : public QWidget
 
 public:
     explicit ProductManage(QWidget* parent = nullptr);
+    ~ProductManage() override;
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -48,8 +52,6 @@ protected:
 
 private:
     void buildControls();
-    void searchBoxChanged(FoxText* changed, FoxText* other, void (ProductManage::*fill)());
-    void clearSearch(FoxText* number, FoxText* name, void (ProductManage::*fill)());
     void Grid2_Click();
     void Grid1_DblClick();
     void VsNetBut2_Click();
@@ -58,6 +60,8 @@ private:
     void VsNetBut7_Click();
 
     bool SearchBusy = false;
+    std::unique_ptr<SearchBoxes> m_productSearch;
+    std::unique_ptr<SearchBoxes> m_bundleSearch;
     bool SkipNextDblClick = false;
     bool m_loaded = false;
 };

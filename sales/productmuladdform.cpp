@@ -7,9 +7,9 @@
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
-#include "core/inputtext.h"
 #include "platform/grid.h"
 #include "platform/prompts.h"
+#include "sales/linegrid.h"
 #include "sales/productmulrecord.h"
 #include "sales/quickselproductfrom.h"
 #include "sales/salescontrols.h"
@@ -134,12 +134,9 @@ void ProductMulAddForm::LoadProductMul()
     Grid1->Refresh();
 }
 
-int ProductMulAddForm::selectedRow()
+LineGrid ProductMulAddForm::lines() const
 {
-    const int row = Grid1->ActiveCell().Row();
-    if (row == 0)
-        MsgBox(QStringLiteral("请先选择一个商品。"), MsgButtons::Ok, QStringLiteral("选择客户"));
-    return row;
+    return {Grid1, KeyCol, 2, 3, ChangedCol};
 }
 
 void ProductMulAddForm::Command1_Click()
@@ -151,50 +148,25 @@ void ProductMulAddForm::Command1_Click()
     if (id < 1 || count < 1)
         return;
     for (int r = 1; r < Grid1->Rows(); ++r) {
-        if (Grid1->text(r, 1).toInt() != id)
-            continue;
-        MsgBox(QStringLiteral("您选择的单品已存在组合中，你输入的数量将加上原来的数量。"), MsgButtons::Ok,
-               QStringLiteral("新增单品"));
-        qint32 total = Grid1->text(r, 3).toInt();
-        if (AddQuantity(&total, count)) {
-            Grid1->Cell(r, 3).setText(QString::number(total));
-            Grid1->Cell(r, ChangedCol).setText(QStringLiteral("1"));
+        if (Grid1->text(r, 1).toInt() == id) {
+            lines().addToRow(r, count,
+                             QStringLiteral("您选择的单品已存在组合中，你输入的数量将加上原来的数量。"));
+            return;
         }
-        return;
     }
     Grid1->AddItem(memberRow({id, name, count, 0, true}));
 }
 
 void ProductMulAddForm::Command2_Click()
 {
-    const int row = selectedRow();
-    if (row == 0)
-        return;
-    const QString answer = InputText(QStringLiteral("请输入商品数量："), QStringLiteral("修改商品数量"),
-                                     Grid1->text(row, 3), true, false, QString(), true);
-    // A cancel, an empty answer, 0 or anything but a whole number in range changes nothing.
-    const qint32 count = WholeValue(TrimText(answer));
-    if (count == 0)
-        return;
-    Grid1->Cell(row, 3).setText(QString::number(count));
-    Grid1->Cell(row, ChangedCol).setText(QStringLiteral("1"));
+    lines().changeQuantity();
 }
 
 void ProductMulAddForm::Command3_Click()
 {
-    const int row = selectedRow();
-    if (row == 0)
-        return;
-    const qint32 key = Grid1->text(row, KeyCol).toInt();
-    if (key != 0) {
-        const QString question =
-            QStringLiteral("您确定要删除组合产品中的单品 [%1] ？\r\n\r\n此操作为一次性操作，不可逆！！")
-                .arg(Grid1->text(row, 2));
-        if (MsgBox(question, MsgButtons::OkCancel, QStringLiteral("删除单品")) != MsgResult::Ok)
-            return;
-        DeleteBundleMember(key);
-    }
-    Grid1->RemoveItem(row);
+    lines().removeSelected(
+        QStringLiteral("您确定要删除组合产品中的单品 [%1] ？\r\n\r\n此操作为一次性操作，不可逆！！"),
+        DeleteBundleMember);
 }
 
 void ProductMulAddForm::VsNetBut2_Click()

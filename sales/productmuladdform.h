@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class FoxText;
+struct LineGrid;
 class Grid;
 class QPushButton;
 class VsNetBut;
@@ -43,8 +44,7 @@ private:
     void Command2_Click();
     void Command3_Click();
     void VsNetBut2_Click();
-    // The selected member row, or 0 after the message asking for one.
-    int selectedRow();
+    LineGrid lines() const;
 
     bool m_loaded = false;
 };

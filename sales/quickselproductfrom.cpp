@@ -13,6 +13,7 @@
 #include "sales/salescontrols.h"
 #include "sales/productsearch.h"
 #include "sales/salesgrid.h"
+#include "sales/searchboxes.h"
 
 QuickSelProductFrom::QuickSelProductFrom(QWidget* parent) : QDialog(parent)
 {
@@ -52,12 +53,14 @@ QuickSelProductFrom::QuickSelProductFrom(QWidget* parent) : QDialog(parent)
     Command2->setAutoDefault(false);
     setFixedSize(636, 434);
 
-    connect(ProductId, &FoxText::Change, this, [this] { searchBoxChanged(ProductId, ProductName); });
-    connect(ProductName, &FoxText::Change, this, [this] { searchBoxChanged(ProductName, ProductId); });
-    connect(Command4, &QPushButton::clicked, this, &QuickSelProductFrom::Command4_Click);
+    m_search =
+        std::make_unique<SearchBoxes>(ProductId, ProductName, SearchBusy, [this] { FillSelectList(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { m_search->clear(); });
     connect(Command1, &QPushButton::clicked, this, &QuickSelProductFrom::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &QuickSelProductFrom::Command2_Click);
 }
+
+QuickSelProductFrom::~QuickSelProductFrom() = default;
 
 void QuickSelProductFrom::showEvent(QShowEvent* event)
 {
@@ -83,35 +86,12 @@ void QuickSelProductFrom::Form_Load()
 
 void QuickSelProductFrom::FillSelectList()
 {
-    SearchBusy = true;
-    ProductId->setText(TrimText(ProductId->Text()));
-    ProductName->setText(TrimText(ProductName->Text()));
-    SearchBusy = false;
+    m_search->trim();
     FillGrid(Grid1, ProductListQuery(IsProductMul, ProductId->Text(), ProductName->Text()),
              [](const Statement& st) {
                  return st.value(0).toString() + QLatin1Char('\t') + st.value(1).toString() +
                         QLatin1Char('\t') + st.value(2).toString();
              });
-}
-
-void QuickSelProductFrom::searchBoxChanged(FoxText* changed, FoxText* other)
-{
-    if (SearchBusy)
-        return;
-    SearchBusy = true;
-    if (!changed->Text().isEmpty())
-        other->setText(QString());
-    SearchBusy = false;
-    FillSelectList();
-}
-
-void QuickSelProductFrom::Command4_Click()
-{
-    SearchBusy = true;
-    ProductId->setText(QString());
-    ProductName->setText(QString());
-    SearchBusy = false;
-    FillSelectList();
 }
 
 void QuickSelProductFrom::Command1_Click()

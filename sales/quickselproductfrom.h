@@ -1,10 +1,13 @@
 #pragma once
 
+#include <memory>
+
 #include <QDialog>
 
 class FoxText;
 class Grid;
 class QPushButton;
+class SearchBoxes;
 
 // The picker of one product or bundle with a quantity, shown modal by QuickSelectProduct.
 class QuickSelProductFrom : public QDialog
@@ -13,6 +16,7 @@ class QuickSelProductFrom : public QDialog
 
 public:
     explicit QuickSelProductFrom(QWidget* parent = nullptr);
+    ~QuickSelProductFrom() override;
 
     // Set by QuickSelectProduct before the picker loads.
     bool IsProductMul = false;    // list bundles instead of single products
@@ -37,12 +41,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void searchBoxChanged(FoxText* changed, FoxText* other);
-    void Command4_Click();
     void Command1_Click();
     void Command2_Click();
 
     bool SearchBusy = false;
+    std::unique_ptr<SearchBoxes> m_search;
     bool m_loaded = false;
 };
 

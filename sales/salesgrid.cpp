@@ -3,7 +3,7 @@
 #include "core/dblayer.h"
 #include "platform/grid.h"
 
-void SetupGrid(Grid* grid, const QList<GridColumnSpec>& columns)
+void SetupGrid(Grid* grid, const QList<ListColumn>& columns)
 {
     grid->setAutoRedraw(false);
     grid->setRows(1);

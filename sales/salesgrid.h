@@ -11,7 +11,7 @@ class Grid;
 class Statement;
 
 // A column of a list grid: caption, width in pixels (0 hides it) and alignment code.
-struct GridColumnSpec
+struct ListColumn
 {
     QString caption;
     int width;
@@ -20,7 +20,7 @@ struct GridColumnSpec
 
 // Lays out a grid from its columns (column 0 being the row-header column): the widths, the
 // captions of row 0, the alignments, the header row centred; the grid keeps only its header row.
-void SetupGrid(Grid* grid, const QList<GridColumnSpec>& columns);
+void SetupGrid(Grid* grid, const QList<ListColumn>& columns);
 
 // Empties the grid to its header row and appends one row per row of the query, its cells the
 // TAB-separated text that rowText makes of the statement's current row; one redraw at the end.

@@ -9,6 +9,7 @@
 
 #include "clients/quickselcompanyform.h"
 #include "core/dblayer.h"
+#include "platform/grid.h"
 #include "core/session.h"
 #include "platform/database.h"
 
@@ -97,4 +98,26 @@ void SalesTest::whenPartyPicker(qint32 id)
         }
         picker->Command1->click();
     });
+}
+
+QStringList SalesTest::gridColumn(const Grid* grid, int col)
+{
+    QStringList texts;
+    for (int r = 1; r < grid->Rows(); ++r)
+        texts << grid->text(r, col);
+    return texts;
+}
+
+QStringList SalesTest::gridRows(const Grid* grid, int first, int last)
+{
+    if (last < 0)
+        last = grid->Cols() - 1;
+    QStringList rows;
+    for (int r = 1; r < grid->Rows(); ++r) {
+        QStringList cells;
+        for (int c = first; c <= last; ++c)
+            cells << grid->text(r, c);
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
 }

@@ -12,6 +12,8 @@
 
 #include "tests/support/fixtures.h"
 
+class Grid;
+
 // A sales test: a fresh database, user 1 logged in, and helpers that put rows in place directly.
 class SalesTest : public DbTest
 {
@@ -27,6 +29,10 @@ protected:
     static int count(const QString& sql, const QVariantList& params = {});
     // Each row of a query as its columns joined by "|".
     static QStringList rows(const QString& sql, const QVariantList& params = {});
+
+    // The texts of a grid's data rows: of one column, or of columns first..last joined by "|".
+    static QStringList gridColumn(const Grid* grid, int col);
+    static QStringList gridRows(const Grid* grid, int first = 1, int last = -1);
 
     // Runs save on the shared connection in a second thread while another connection to the same
     // file holds the write lock with `otherWrite` done but not yet committed; commits it after a

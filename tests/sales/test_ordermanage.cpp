@@ -61,24 +61,6 @@ protected:
         m_form->show();
         return m_form;
     }
-    static QStringList column(Grid* g, int col)
-    {
-        QStringList texts;
-        for (int r = 1; r < g->Rows(); ++r)
-            texts << g->text(r, col);
-        return texts;
-    }
-    static QStringList rowTexts(Grid* g, int first = 1)
-    {
-        QStringList rows;
-        for (int r = 1; r < g->Rows(); ++r) {
-            QStringList cells;
-            for (int c = first; c < g->Cols(); ++c)
-                cells << g->text(r, c);
-            rows << cells.join('|');
-        }
-        return rows;
-    }
     static void click(VsNetBut* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
     QPointer<OrderManage> m_form;
@@ -93,25 +75,25 @@ TEST_F(OrderManageTest, OwnOrdersByStateNumberCompanyAndContactWithOneResetForAl
     EXPECT_EQ(f->Text4->Text(), "未选择公司");
     EXPECT_EQ(f->FoxText1->Text(), "未选择");
     // Unfinished own orders, newest delivery first; a missing company or client leaves its cell empty.
-    EXPECT_EQ(rowTexts(f->Grid1), (QStringList{"1201|甲公司|张三|100|90.5|2024-05-01|-1|-1|",
+    EXPECT_EQ(gridRows(f->Grid1), (QStringList{"1201|甲公司|张三|100|90.5|2024-05-01|-1|-1|",
                                                "45|||100|90.5|2024-04-01|-1|-1|"}));
     EXPECT_EQ(f->Grid1->Column(7).CellType(), 2);
 
     f->Option1[0]->setChecked(true);
-    EXPECT_EQ(column(f->Grid1, 1), QStringList{"1202"});
+    EXPECT_EQ(gridColumn(f->Grid1, 1), QStringList{"1202"});
     EXPECT_EQ(f->Grid1->text(1, 8), "1");
     f->Option1[2]->setChecked(true);
-    EXPECT_EQ(column(f->Grid1, 1), (QStringList{"1202", "1201", "45"}));
+    EXPECT_EQ(gridColumn(f->Grid1, 1), (QStringList{"1202", "1201", "45"}));
 
     // A company pick clears the number; a contact pick clears the company; a cancelled pick
     // changes nothing.
     f->OrderIDTxt->setText("12");
-    EXPECT_EQ(column(f->Grid1, 1), (QStringList{"1202", "1201"}));
+    EXPECT_EQ(gridColumn(f->Grid1, 1), (QStringList{"1202", "1201"}));
     whenPartyPicker(10);
     f->Command1->click();
     EXPECT_EQ(f->Text4->Text(), "甲公司");
     EXPECT_EQ(f->OrderIDTxt->Text(), "");
-    EXPECT_EQ(column(f->Grid1, 1), QStringList{"1201"});
+    EXPECT_EQ(gridColumn(f->Grid1, 1), QStringList{"1201"});
     whenModal<QuickSelCompanyForm>([](QuickSelCompanyForm* p) { p->Command2->click(); });
     f->Command3->click();
     EXPECT_EQ(f->Text4->Text(), "甲公司");
@@ -119,18 +101,18 @@ TEST_F(OrderManageTest, OwnOrdersByStateNumberCompanyAndContactWithOneResetForAl
     f->Command3->click();
     EXPECT_EQ(f->FoxText1->Text(), "李四");
     EXPECT_EQ(f->Text4->Text(), "未选择公司");
-    EXPECT_EQ(column(f->Grid1, 1), QStringList{"1202"});
+    EXPECT_EQ(gridColumn(f->Grid1, 1), QStringList{"1202"});
     // Typing a number clears both parties.
     f->OrderIDTxt->setText("4");
     EXPECT_EQ(f->FoxText1->Text(), "未选择");
-    EXPECT_EQ(column(f->Grid1, 1), QStringList{"45"});
+    EXPECT_EQ(gridColumn(f->Grid1, 1), QStringList{"45"});
     f->Command2->click();
-    EXPECT_EQ(column(f->Grid1, 1), QStringList{"45"});
+    EXPECT_EQ(gridColumn(f->Grid1, 1), QStringList{"45"});
 
     f->Command5->click();
     EXPECT_TRUE(f->Option1[1]->isChecked());
     EXPECT_EQ(f->OrderIDTxt->Text(), "");
-    EXPECT_EQ(column(f->Grid1, 1), (QStringList{"1201", "45"}));
+    EXPECT_EQ(gridColumn(f->Grid1, 1), (QStringList{"1201", "45"}));
 }
 
 TEST_F(OrderManageTest, WithTheRightEveryUsersOrdersShowTheirCreatorAndAUserCanBeChosen)
@@ -139,10 +121,10 @@ TEST_F(OrderManageTest, WithTheRightEveryUsersOrdersShowTheirCreatorAndAUserCanB
     EXPECT_TRUE(f->SelUserCombo->isVisible());
     EXPECT_EQ(f->SelUserCombo->itemText(0), "所有用户");
     f->Option1[2]->setChecked(true);
-    EXPECT_EQ(rowTexts(f->Grid1, 9), (QStringList{"小王", "", "", ""}));
-    EXPECT_EQ(column(f->Grid1, 1), (QStringList{"3120", "1202", "1201", "45"}));
+    EXPECT_EQ(gridRows(f->Grid1, 9), (QStringList{"小王", "", "", ""}));
+    EXPECT_EQ(gridColumn(f->Grid1, 1), (QStringList{"3120", "1202", "1201", "45"}));
     f->SelUserCombo->setCurrentIndex(f->SelUserCombo->findText("小王"));
-    EXPECT_EQ(column(f->Grid1, 1), QStringList{"3120"});
+    EXPECT_EQ(gridColumn(f->Grid1, 1), QStringList{"3120"});
 
     // Another user's order opens view-only; the row stays selected afterwards.
     m_prompts.answerMessage(MsgResult::Ok);
@@ -179,14 +161,14 @@ TEST_F(OrderManageTest, LinesOfTheClickedOrderCheckAndANewOrder)
     OrderManage* f = open(false);
     f->Grid1->setActiveCell(1);
     Q_EMIT f->Grid1->Click();
-    EXPECT_EQ(rowTexts(f->Grid2), (QStringList{"1|7|套装|2|组合", "2|7|P|3|商品"}));
-    EXPECT_EQ(rowTexts(f->Grid3), (QStringList{"1|7|P|3|0.50", "2|8|Q|2|12"}));
+    EXPECT_EQ(gridRows(f->Grid2), (QStringList{"1|7|套装|2|组合", "2|7|P|3|商品"}));
+    EXPECT_EQ(gridRows(f->Grid3), (QStringList{"1|7|P|3|0.50", "2|8|Q|2|12"}));
     // Sorted by another column the numbers run from the top again; sorted by number they stay.
     Q_EMIT f->Grid2->horizontalHeader()->sectionClicked(2);
-    EXPECT_EQ(rowTexts(f->Grid2), (QStringList{"1|7|P|3|商品", "2|7|套装|2|组合"}));
+    EXPECT_EQ(gridRows(f->Grid2), (QStringList{"1|7|P|3|商品", "2|7|套装|2|组合"}));
     Q_EMIT f->Grid2->horizontalHeader()->sectionClicked(0);
     Q_EMIT f->Grid2->horizontalHeader()->sectionClicked(0);
-    EXPECT_EQ(rowTexts(f->Grid2), (QStringList{"2|7|套装|2|组合", "1|7|P|3|商品"}));
+    EXPECT_EQ(gridRows(f->Grid2), (QStringList{"2|7|套装|2|组合", "1|7|P|3|商品"}));
 
     // The check dialog starts from the row and writes its result back into it.
     EXPECT_EQ(f->Grid1->text(1, 5), "25.5");
@@ -199,7 +181,7 @@ TEST_F(OrderManageTest, LinesOfTheClickedOrderCheckAndANewOrder)
         QTest::mouseClick(d->VsNetBut2, Qt::LeftButton);
     });
     click(f->VsNetBut4);
-    EXPECT_EQ(rowTexts(f->Grid1).first(), "1201|甲公司|张三|25.5|12.50|2024-05-01|1|-1|");
+    EXPECT_EQ(gridRows(f->Grid1).first(), "1201|甲公司|张三|25.5|12.50|2024-05-01|1|-1|");
     EXPECT_EQ(
         rows("select realsell, orderischeck, orderisover, overdate from orderdata where orderid = 1201"),
         QStringList{"12.5|-1|0|" + QDate::currentDate().toString(Qt::ISODate)});
@@ -237,9 +219,9 @@ TEST_F(OrderManageTest, LinesOfTheClickedOrderCheckAndANewOrder)
     });
     click(f->VsNetBut2);
     EXPECT_EQ(m_prompts.last().text, "成功保存订单[1300]。");
-    EXPECT_EQ(column(f->Grid1, 1), (QStringList{"1300", "1201", "45"}));
+    EXPECT_EQ(gridColumn(f->Grid1, 1), (QStringList{"1300", "1201", "45"}));
     EXPECT_EQ(f->Grid1->ActiveCell().Row(), 1);
-    EXPECT_EQ(rowTexts(f->Grid2), QStringList{"1|8|Q|1|商品"});
+    EXPECT_EQ(gridRows(f->Grid2), QStringList{"1|8|Q|1|商品"});
 }
 
 } // namespace

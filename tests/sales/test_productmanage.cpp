@@ -43,24 +43,6 @@ protected:
         m_form->show();
         return m_form;
     }
-    static QStringList column(Grid* g, int col)
-    {
-        QStringList texts;
-        for (int r = 1; r < g->Rows(); ++r)
-            texts << g->text(r, col);
-        return texts;
-    }
-    static QStringList rowTexts(Grid* g)
-    {
-        QStringList rows;
-        for (int r = 1; r < g->Rows(); ++r) {
-            QStringList cells;
-            for (int c = 1; c < g->Cols(); ++c)
-                cells << g->text(r, c);
-            rows << cells.join('|');
-        }
-        return rows;
-    }
     static void click(VsNetBut* b) { QTest::mouseClick(b, Qt::LeftButton); }
 
     QPointer<ProductManage> m_form;
@@ -69,41 +51,41 @@ protected:
 TEST_F(ProductManageTest, SearchesEachListByNumberOrNameAndShowsTheMembersOfABundle)
 {
     ProductManage* f = open(true);
-    EXPECT_EQ(rowTexts(f->Grid1),
+    EXPECT_EQ(gridRows(f->Grid1),
               (QStringList{"100|苹果|0.50|12|Apple", "210|梨|0.00|1|Pear", "300|香蕉|2|3.75|banana"}));
     EXPECT_EQ(f->Grid1->text(0, 3), "成本");
 
     f->ProductName->setText("梨");
     f->ProductId->setText("1");
     EXPECT_EQ(f->ProductName->Text(), "");
-    EXPECT_EQ(column(f->Grid1, 1), (QStringList{"100", "210"}));
+    EXPECT_EQ(gridColumn(f->Grid1, 1), (QStringList{"100", "210"}));
     f->ProductName->setText(" PG");
     EXPECT_EQ(f->ProductId->Text(), "");
     EXPECT_EQ(f->ProductName->Text(), "PG");
-    EXPECT_EQ(column(f->Grid1, 1), QStringList{"100"});
+    EXPECT_EQ(gridColumn(f->Grid1, 1), QStringList{"100"});
     f->ProductName->setText("an");
-    EXPECT_EQ(column(f->Grid1, 1), QStringList{"300"});
+    EXPECT_EQ(gridColumn(f->Grid1, 1), QStringList{"300"});
     f->ProductName->setText("香");
-    EXPECT_EQ(column(f->Grid1, 1), QStringList{"300"});
+    EXPECT_EQ(gridColumn(f->Grid1, 1), QStringList{"300"});
     f->ProductName->setText("x' or '1'='1");
     EXPECT_EQ(f->Grid1->Rows(), 1);
     f->Command4->click();
     EXPECT_EQ(f->ProductName->Text(), "");
-    EXPECT_EQ(column(f->Grid1, 1), (QStringList{"100", "210", "300"}));
+    EXPECT_EQ(gridColumn(f->Grid1, 1), (QStringList{"100", "210", "300"}));
 
     // Bundles: the members of the clicked one, cleared by the next search.
-    EXPECT_EQ(rowTexts(f->Grid2), (QStringList{"500|果篮|", "600|礼盒|"}));
+    EXPECT_EQ(gridRows(f->Grid2), (QStringList{"500|果篮|", "600|礼盒|"}));
     f->Grid2->setActiveCell(1);
     Q_EMIT f->Grid2->Click();
     EXPECT_EQ(f->Label4->text(), "以下为选组合商品 [500] 的商品清单：");
-    EXPECT_EQ(rowTexts(f->Grid3), (QStringList{"100|苹果|2", "210|梨|1"}));
+    EXPECT_EQ(gridRows(f->Grid3), (QStringList{"100|苹果|2", "210|梨|1"}));
     f->ProductMulName->setText("L");
-    EXPECT_EQ(column(f->Grid2, 1), (QStringList{"500", "600"}));
+    EXPECT_EQ(gridColumn(f->Grid2, 1), (QStringList{"500", "600"}));
     EXPECT_EQ(f->Grid3->Rows(), 1);
     EXPECT_EQ(f->Label4->text(), "以下为选组合商品的商品清单：");
     f->ProductMulId->setText("6");
     EXPECT_EQ(f->ProductMulName->Text(), "");
-    EXPECT_EQ(column(f->Grid2, 1), QStringList{"600"});
+    EXPECT_EQ(gridColumn(f->Grid2, 1), QStringList{"600"});
 
     // The product list prints as it is filtered, portrait, under its title.
     f->ProductId->setText("3");
@@ -127,7 +109,7 @@ TEST_F(ProductManageTest, ADoubleClickAfterASortIsIgnoredOnceAndTheDialogsFollow
 
     f->Grid1->setActiveCell(1);
     Q_EMIT f->Grid1->horizontalHeader()->sectionClicked(3); // sorts by the sell price, column 4
-    EXPECT_EQ(column(f->Grid1, 1), (QStringList{"210", "300", "100"}));
+    EXPECT_EQ(gridColumn(f->Grid1, 1), (QStringList{"210", "300", "100"}));
     Q_EMIT f->Grid1->DblClick();
     EXPECT_TRUE(m_prompts.records().size() == 1);
 
@@ -142,7 +124,7 @@ TEST_F(ProductManageTest, ADoubleClickAfterASortIsIgnoredOnceAndTheDialogsFollow
     });
     Q_EMIT f->Grid1->DblClick();
     EXPECT_EQ(m_prompts.last().text, "成功保存商品[香蕉]。");
-    EXPECT_EQ(rowTexts(f->Grid1).last(), "300|香蕉|2|4|banana");
+    EXPECT_EQ(gridRows(f->Grid1).last(), "300|香蕉|2|4|banana");
 
     f->Grid2->setActiveCell(2);
     whenModal<ProductMulAddForm>([](ProductMulAddForm* d) {

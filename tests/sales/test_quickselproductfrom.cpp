@@ -21,13 +21,6 @@ protected:
         addProduct(2001, "苹果汁", 8, 6, "pgz", "apple juice");
         addBundle(1001, "果篮", {{1001, 2}}, "gl");
     }
-    static QStringList listed(QuickSelProductFrom* p)
-    {
-        QStringList ids;
-        for (int r = 1; r < p->Grid1->Rows(); ++r)
-            ids << p->Grid1->text(r, 1) + ' ' + p->Grid1->text(r, 2);
-        return ids;
-    }
     struct Choice
     {
         qint32 id = -1;
@@ -49,19 +42,19 @@ TEST_F(QuickSelectProductTest, SearchesByNumberNameAndInitialsAndNeedsARowAndAQu
         EXPECT_EQ(p->Grid1->text(0, 2), "商品名称");
         EXPECT_EQ(p->Grid1->text(0, 3), "英文名称");
         EXPECT_EQ(p->FoxText1->Text(), "0");
-        EXPECT_EQ(listed(p), (QStringList{"1001 苹果", "1002 梨", "2001 苹果汁"}));
+        EXPECT_EQ(gridRows(p->Grid1, 1, 2), (QStringList{"1001|苹果", "1002|梨", "2001|苹果汁"}));
         p->ProductId->setText("100");
-        EXPECT_EQ(listed(p), (QStringList{"1001 苹果", "1002 梨"}));
+        EXPECT_EQ(gridRows(p->Grid1, 1, 2), (QStringList{"1001|苹果", "1002|梨"}));
         p->ProductName->setText(" PG");
         EXPECT_EQ(p->ProductId->Text(), "");
         EXPECT_EQ(p->ProductName->Text(), "PG");
-        EXPECT_EQ(listed(p), (QStringList{"1001 苹果", "2001 苹果汁"}));
+        EXPECT_EQ(gridRows(p->Grid1, 1, 2), (QStringList{"1001|苹果", "2001|苹果汁"}));
         p->ProductName->setText("juice");
-        EXPECT_EQ(listed(p), QStringList{"2001 苹果汁"});
+        EXPECT_EQ(gridRows(p->Grid1, 1, 2), QStringList{"2001|苹果汁"});
         p->ProductName->setText("果汁");
-        EXPECT_EQ(listed(p), QStringList{"2001 苹果汁"});
+        EXPECT_EQ(gridRows(p->Grid1, 1, 2), QStringList{"2001|苹果汁"});
         p->ProductName->setText("it's");
-        EXPECT_EQ(listed(p), QStringList{});
+        EXPECT_EQ(gridRows(p->Grid1, 1, 2), QStringList{});
 
         m_prompts.answerMessage(MsgResult::Ok);
         p->Command1->click();
@@ -70,7 +63,7 @@ TEST_F(QuickSelectProductTest, SearchesByNumberNameAndInitialsAndNeedsARowAndAQu
 
         p->Command4->click();
         EXPECT_EQ(p->ProductName->Text(), "");
-        EXPECT_EQ(listed(p).size(), 3);
+        EXPECT_EQ(gridRows(p->Grid1, 1, 2).size(), 3);
         p->Grid1->setActiveCell(3);
         p->FoxText1->setText("");
         m_prompts.answerMessage(MsgResult::Ok);
@@ -92,7 +85,7 @@ TEST_F(QuickSelectProductTest, SearchesByNumberNameAndInitialsAndNeedsARowAndAQu
         EXPECT_EQ(p->Grid1->text(0, 2), "组合商品名称");
         EXPECT_EQ(p->Grid1->text(0, 3), "组合英文名称");
         p->ProductId->setText("1001");
-        EXPECT_EQ(listed(p), QStringList{"1001 果篮"});
+        EXPECT_EQ(gridRows(p->Grid1, 1, 2), QStringList{"1001|果篮"});
         p->Grid1->setActiveCell(1);
         p->Command1->click();
     });
