@@ -45,6 +45,26 @@ qint32 insertAffair(Statement& insert, QVariantList values)
     return id;
 }
 
+// "?, ?, ..." for the values, which are appended to params.
+template <typename Values> QString placeholders(const Values& values, QVariantList& params)
+{
+    QStringList marks;
+    for (const auto& value : values) {
+        marks.append(QStringLiteral("?"));
+        params.append(value);
+    }
+    return marks.join(QLatin1Char(','));
+}
+
+// Without the right to see every user's rows, only the user's own.
+void restrictToOwnRows(QString& sql, QVariantList& params)
+{
+    if (!CanSeeAllUser) {
+        sql += QStringLiteral(" and createuser = ?");
+        params.append(CurUserID);
+    }
+}
+
 void run(Statement& st, const QVariantList& values)
 {
     st.reset();
@@ -177,10 +197,7 @@ std::vector<AffairGenerator::RegularRow> AffairGenerator::readRegularRows(qint32
                        "RegularRemark, GetAffairClass, GetAffairSubject, GetClient, createuser "
                        "from AffairRegular where 1 = 1");
     QVariantList params;
-    if (!CanSeeAllUser) {
-        sql += QStringLiteral(" and createuser = ?");
-        params.append(CurUserID);
-    }
+    restrictToOwnRows(sql, params);
     if (regularId != 0) {
         sql += QStringLiteral(" and AffairRegularId = ?");
         params.append(regularId);
@@ -280,19 +297,11 @@ void AffairGenerator::makeBirthdays(const QList<QDate>& days)
 
 std::vector<AffairGenerator::Birthday> AffairGenerator::readBirthdayClients(const QSet<QString>& monthDays)
 {
-    QStringList marks;
     QVariantList params;
-    for (const QString& monthDay : monthDays) {
-        marks.append(QStringLiteral("?"));
-        params.append(monthDay);
-    }
     QString sql = QStringLiteral("select clientid, clientname, Birthday, createuser from client "
                                  "where substr(Birthday, 6, 5) in (%1)")
-                      .arg(marks.join(QLatin1Char(',')));
-    if (!CanSeeAllUser) {
-        sql += QStringLiteral(" and createuser = ?");
-        params.append(CurUserID);
-    }
+                      .arg(placeholders(monthDays, params));
+    restrictToOwnRows(sql, params);
     std::vector<Birthday> clients;
     Statement select(Conn, sql);
     select.bind(params);
@@ -313,18 +322,14 @@ void AffairGenerator::readBirthdayAffairs(const QSet<QDate>& days)
     m_birthdays.clear();
     if (days.isEmpty())
         return;
-    QStringList marks;
     QVariantList params{BirthdayName, BirthdayLead};
-    for (const QDate& day : days) {
-        marks.append(QStringLiteral("?"));
-        params.append(day);
-    }
+    const QString dayMarks = placeholders(days, params);
     Statement select(Conn,
                      QStringLiteral("select affairid, RegularRemark, AffairDate, GetClient, (Affairname is ? "
                                     "collate binary and GetAffairClass is 1 and GetAffairSubject is 1 and "
                                     "RemainDate is ?) from affair where GetAffairRegular = 0 and "
                                     "AffairDate in (%1)")
-                         .arg(marks.join(QLatin1Char(','))));
+                         .arg(dayMarks));
     select.bind(params);
     while (select.step()) {
         const QString key = birthdayKey(select.value(1).toString(),
