@@ -1,5 +1,7 @@
 #include "affairs/affairaddform.h"
 
+#include <tuple>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -32,12 +34,7 @@ AffairAddForm::AffairAddForm(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("AffairAddForm"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    AffairToolbar toolbar(this, FormWidth);
-    toolbar.addSeparator();
-    VsNetBut2 = toolbar.addButton(QStringLiteral("VsNetBut2"), QStringLiteral("保存资料"));
-    toolbar.addSeparator();
-    VsNetBut7 = toolbar.addButton(QStringLiteral("VsNetBut7"), QStringLiteral("关 闭"));
-    toolbar.addSeparator();
+    std::tie(VsNetBut2, VsNetBut7) = AddSaveCloseToolbar(this, FormWidth);
 
     AddLabel(this, QStringLiteral("Label7"), QStringLiteral("事务名称："), label(0));
     FoxText4 = AddTextBox(this, QStringLiteral("FoxText4"), field(0, 0, FullWidth), false);
@@ -71,7 +68,6 @@ AffairAddForm::AffairAddForm(QWidget* parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, &AffairAddForm::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &AffairAddForm::Command2_Click);
     connect(VsNetBut2, &VsNetBut::Click, this, &AffairAddForm::VsNetBut2_Click);
-    connect(VsNetBut7, &VsNetBut::Click, this, &QWidget::close);
 }
 
 void AffairAddForm::showEvent(QShowEvent* event)

@@ -106,6 +106,18 @@ void AffairToolbar::addSeparator()
     m_separators.push_back(separator);
 }
 
+std::pair<VsNetBut*, VsNetBut*> AddSaveCloseToolbar(QWidget* dialog, int width)
+{
+    AffairToolbar toolbar(dialog, width);
+    toolbar.addSeparator();
+    VsNetBut* save = toolbar.addButton(QStringLiteral("VsNetBut2"), QStringLiteral("保存资料"));
+    toolbar.addSeparator();
+    VsNetBut* close = toolbar.addButton(QStringLiteral("VsNetBut7"), QStringLiteral("关 闭"));
+    toolbar.addSeparator();
+    QObject::connect(close, &VsNetBut::Click, dialog, &QWidget::close);
+    return {save, close};
+}
+
 void FillAffairWays(QComboBox* way, bool withAllEntry)
 {
     FillCombo(way, QStringLiteral("select * from AffairClass order by GetAffairClassOrder"),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include <QRect>
@@ -53,6 +54,10 @@ private:
     int m_left = 2;
     std::vector<VsNetBut*> m_separators;
 };
+
+// The toolbar of the affair dialogs: "保存资料" (VsNetBut2) and "关 闭" (VsNetBut7), which closes the
+// dialog. Returns the two buttons.
+std::pair<VsNetBut*, VsNetBut*> AddSaveCloseToolbar(QWidget* dialog, int width);
 
 // The ways (AffairClass) and types (AffairSubject) of affairs in their order, the key in each
 // entry's data, the first entry selected. withAllEntry puts "所有方式" / "所有类型" (data 0) first.

@@ -1,8 +1,5 @@
 #include "affairs/affairgeneration.h"
 
-#include <sqlcipher/sqlite3.h>
-
-#include <QRandomGenerator>
 #include <QSet>
 #include <QStringList>
 #include <QVariantList>
@@ -11,7 +8,6 @@
 #include "core/dblayer.h"
 #include "core/session.h"
 #include "platform/database.h"
-#include "platform/dberror.h"
 #include "platform/transaction.h"
 
 namespace {
@@ -35,23 +31,37 @@ quint64 generatedKey(qint32 regularId, const QDate& day)
     return (quint64(quint32(regularId)) << 32) | quint32(day.toJulianDay());
 }
 
-// Inserts with the statement's first value drawn afresh until the key is free; returns the key.
-qint32 insertWithFreshKey(Statement& insert, QVariantList values)
+// Inserts a new affair with a fresh random key. Generation holds the write lock for its whole run,
+// so no other copy can take the key between the check and the insert; a save point per row (as
+// InsertWithRandomId sets) would cost an encrypted page copy for each of thousands of rows.
+qint32 insertAffair(Statement& insert, QVariantList values)
 {
-    for (;;) {
-        const auto id = static_cast<qint32>(QRandomGenerator::global()->bounded(1, 99999999));
-        values[0] = id;
-        insert.reset();
-        insert.bind(values);
-        try {
-            insert.step();
-            insert.reset();
-            return id;
-        } catch (const DbError& error) {
-            insert.reset();
-            if (error.code() != SQLITE_CONSTRAINT_PRIMARYKEY)
-                throw;
-        }
+    const qint32 id = NewRandomId(QStringLiteral("affair"), QStringLiteral("affairid"));
+    values[0] = id;
+    insert.reset();
+    insert.bind(values);
+    insert.step();
+    insert.reset();
+    return id;
+}
+
+// "?, ?, ..." for the values, which are appended to params.
+template <typename Values> QString placeholders(const Values& values, QVariantList& params)
+{
+    QStringList marks;
+    for (const auto& value : values) {
+        marks.append(QStringLiteral("?"));
+        params.append(value);
+    }
+    return marks.join(QLatin1Char(','));
+}
+
+// Without the right to see every user's rows, only the user's own.
+void restrictToOwnRows(QString& sql, QVariantList& params)
+{
+    if (!CanSeeAllUser) {
+        sql += QStringLiteral(" and createuser = ?");
+        params.append(CurUserID);
     }
 }
 
@@ -110,7 +120,7 @@ struct AffairGenerator::BirthdayAffair
 
 struct AffairGenerator::Statements
 {
-    explicit Statements(Database& db);
+    Statements();
 
     Statement insertRegular;
     Statement refreshRegular;
@@ -118,27 +128,25 @@ struct AffairGenerator::Statements
     Statement refreshBirthday;
 };
 
-AffairGenerator::Statements::Statements(Database& db)
-    : insertRegular(db,
+AffairGenerator::Statements::Statements()
+    : insertRegular(Conn,
                     QStringLiteral("insert into affair (affairid, GetAffairRegular, AffairDate, Affairname, "
                                    "RemainDate, RegularRemark, GetAffairClass, GetAffairSubject, GetClient, "
                                    "createuser) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")),
-      refreshRegular(db,
+      refreshRegular(Conn,
                      QStringLiteral("update affair set Affairname = ?, RemainDate = ?, RegularRemark = ?, "
                                     "GetAffairClass = ?, GetAffairSubject = ?, GetClient = ?, createuser = ? "
                                     "where affairid = ?")),
       insertBirthday(
-          db, QStringLiteral("insert into affair (affairid, Affairname, GetAffairClass, GetAffairSubject, "
-                             "GetClient, AffairDate, RemainDate, RegularRemark, createuser) "
-                             "values (?, ?, 1, 1, ?, ?, ?, ?, ?)")),
+          Conn, QStringLiteral("insert into affair (affairid, Affairname, GetAffairClass, GetAffairSubject, "
+                               "GetClient, AffairDate, RemainDate, RegularRemark, createuser) "
+                               "values (?, ?, 1, 1, ?, ?, ?, ?, ?)")),
       refreshBirthday(
-          db, QStringLiteral("update affair set Affairname = ?, GetAffairClass = 1, GetAffairSubject = 1, "
-                             "GetClient = ?, RemainDate = ? where affairid = ?"))
+          Conn, QStringLiteral("update affair set Affairname = ?, GetAffairClass = 1, GetAffairSubject = 1, "
+                               "GetClient = ?, RemainDate = ? where affairid = ?"))
 {}
 
-AffairGenerator::AffairGenerator(Database& db, const QDate& today)
-    : m_db(db), m_today(today), m_st(std::make_unique<Statements>(db))
-{}
+AffairGenerator::AffairGenerator(const QDate& today) : m_today(today), m_st(std::make_unique<Statements>()) {}
 
 AffairGenerator::~AffairGenerator() = default;
 
@@ -154,14 +162,14 @@ void AffairGenerator::makeComingAffairs()
 
 void AffairGenerator::makeBirthdayAffairs(const QDate& fromDate)
 {
-    Transaction tx(m_db);
+    Transaction tx(Conn);
     makeBirthdays({fromDate});
     tx.commit();
 }
 
 QDate AffairGenerator::generate(const QList<QDate>& days, qint32 regularId, bool createAffairs)
 {
-    Transaction tx(m_db);
+    Transaction tx(Conn);
     const std::vector<RegularRow> rows = readRegularRows(regularId);
     if (createAffairs)
         readGenerated(regularId, days.first());
@@ -189,16 +197,13 @@ std::vector<AffairGenerator::RegularRow> AffairGenerator::readRegularRows(qint32
                        "RegularRemark, GetAffairClass, GetAffairSubject, GetClient, createuser "
                        "from AffairRegular where 1 = 1");
     QVariantList params;
-    if (!CanSeeAllUser) {
-        sql += QStringLiteral(" and createuser = ?");
-        params.append(CurUserID);
-    }
+    restrictToOwnRows(sql, params);
     if (regularId != 0) {
         sql += QStringLiteral(" and AffairRegularId = ?");
         params.append(regularId);
     }
     std::vector<RegularRow> rows;
-    Statement select(m_db, sql);
+    Statement select(Conn, sql);
     select.bind(params);
     while (select.step()) {
         RegularRow row;
@@ -232,7 +237,7 @@ void AffairGenerator::readGenerated(qint32 regularId, const QDate& fromDate)
         params.append(regularId);
     }
     m_generated.clear();
-    Statement select(m_db, sql);
+    Statement select(Conn, sql);
     select.bind(params);
     while (select.step()) {
         const quint64 key = generatedKey(static_cast<qint32>(select.value(1).toLongLong()),
@@ -250,7 +255,7 @@ void AffairGenerator::writeRegularAffair(const RegularRow& row, const QDate& day
     const auto found = m_generated.find(key);
     if (found == m_generated.end()) {
         m_generated.insert(
-            key, {insertWithFreshKey(m_st->insertRegular, QVariantList{0, row.id, day} + row.values), true});
+            key, {insertAffair(m_st->insertRegular, QVariantList{0, row.id, day} + row.values), true});
     } else if (!found->current) {
         run(m_st->refreshRegular, row.values + QVariantList{found->affairId});
         found->current = true;
@@ -292,21 +297,13 @@ void AffairGenerator::makeBirthdays(const QList<QDate>& days)
 
 std::vector<AffairGenerator::Birthday> AffairGenerator::readBirthdayClients(const QSet<QString>& monthDays)
 {
-    QStringList marks;
     QVariantList params;
-    for (const QString& monthDay : monthDays) {
-        marks.append(QStringLiteral("?"));
-        params.append(monthDay);
-    }
     QString sql = QStringLiteral("select clientid, clientname, Birthday, createuser from client "
                                  "where substr(Birthday, 6, 5) in (%1)")
-                      .arg(marks.join(QLatin1Char(',')));
-    if (!CanSeeAllUser) {
-        sql += QStringLiteral(" and createuser = ?");
-        params.append(CurUserID);
-    }
+                      .arg(placeholders(monthDays, params));
+    restrictToOwnRows(sql, params);
     std::vector<Birthday> clients;
-    Statement select(m_db, sql);
+    Statement select(Conn, sql);
     select.bind(params);
     while (select.step()) {
         Birthday client;
@@ -325,18 +322,14 @@ void AffairGenerator::readBirthdayAffairs(const QSet<QDate>& days)
     m_birthdays.clear();
     if (days.isEmpty())
         return;
-    QStringList marks;
     QVariantList params{BirthdayName, BirthdayLead};
-    for (const QDate& day : days) {
-        marks.append(QStringLiteral("?"));
-        params.append(day);
-    }
-    Statement select(m_db,
+    const QString dayMarks = placeholders(days, params);
+    Statement select(Conn,
                      QStringLiteral("select affairid, RegularRemark, AffairDate, GetClient, (Affairname is ? "
                                     "collate binary and GetAffairClass is 1 and GetAffairSubject is 1 and "
                                     "RemainDate is ?) from affair where GetAffairRegular = 0 and "
                                     "AffairDate in (%1)")
-                         .arg(marks.join(QLatin1Char(','))));
+                         .arg(dayMarks));
     select.bind(params);
     while (select.step()) {
         const QString key = birthdayKey(select.value(1).toString(),
@@ -355,8 +348,8 @@ void AffairGenerator::writeBirthdayAffair(const Birthday& birthday)
     const auto found = m_birthdays.find(key);
     if (found == m_birthdays.end()) {
         const qint32 id =
-            insertWithFreshKey(m_st->insertBirthday, {0, BirthdayName, birthday.clientId, birthday.day,
-                                                      BirthdayLead, birthday.remark, birthday.owner});
+            insertAffair(m_st->insertBirthday, {0, BirthdayName, birthday.clientId, birthday.day,
+                                                BirthdayLead, birthday.remark, birthday.owner});
         m_birthdays.insert(key, {id, birthday.clientId});
     } else if (found->client != birthday.clientId) {
         run(m_st->refreshBirthday, {BirthdayName, birthday.clientId, BirthdayLead, found->affairId});
@@ -373,15 +366,15 @@ QDate BirthdayInYear(int year, int month, int day)
 
 QDate MakeRegularAffairs(const QDate& FromDate, qint32 AffairRegularID, bool CreateAffairs)
 {
-    return AffairGenerator(Conn, AffairToday()).makeRegularAffairs(FromDate, AffairRegularID, CreateAffairs);
+    return AffairGenerator(AffairToday()).makeRegularAffairs(FromDate, AffairRegularID, CreateAffairs);
 }
 
 void MakeBirthdayAffairs(const QDate& Today)
 {
-    AffairGenerator(Conn, AffairToday()).makeBirthdayAffairs(Today);
+    AffairGenerator(AffairToday()).makeBirthdayAffairs(Today);
 }
 
 void MakeComingAffairs()
 {
-    AffairGenerator(Conn, AffairToday()).makeComingAffairs();
+    AffairGenerator(AffairToday()).makeComingAffairs();
 }

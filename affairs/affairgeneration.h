@@ -12,7 +12,6 @@
 
 #include "affairs/affairtoday.h"
 
-class Database;
 class Statement;
 
 // Turns recurring affairs and client birthdays into dated affairs (table affair), one day at a
@@ -23,8 +22,9 @@ class Statement;
 class AffairGenerator
 {
 public:
-    // today: the day the yearly schedules and the birthdays take their year from.
-    AffairGenerator(Database& db, const QDate& today);
+    // Works on the shared connection. today: the day the yearly schedules and the birthdays take
+    // their year from.
+    explicit AffairGenerator(const QDate& today);
     ~AffairGenerator();
 
     // For every visible recurring affair (only regularId when it is not 0): its first due day on
@@ -63,14 +63,13 @@ private:
     void readBirthdayAffairs(const QSet<QDate>& days);
     void writeBirthdayAffair(const Birthday& birthday);
 
-    Database& m_db;
     QDate m_today;
     std::unique_ptr<Statements> m_st;
     QHash<quint64, Generated> m_generated;
     QHash<QString, BirthdayAffair> m_birthdays;
 };
 
-// The same on the shared connection, counting from AffairToday().
+// The same counting from AffairToday().
 QDate MakeRegularAffairs(const QDate& FromDate, qint32 AffairRegularID, bool CreateAffairs);
 void MakeBirthdayAffairs(const QDate& Today);
 void MakeComingAffairs();

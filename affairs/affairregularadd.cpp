@@ -1,5 +1,7 @@
 #include "affairs/affairregularadd.h"
 
+#include <tuple>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -39,12 +41,7 @@ AffairRegularAdd::AffairRegularAdd(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("AffairRegularAdd"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    AffairToolbar toolbar(this, FormWidth);
-    toolbar.addSeparator();
-    VsNetBut2 = toolbar.addButton(QStringLiteral("VsNetBut2"), QStringLiteral("保存资料"));
-    toolbar.addSeparator();
-    VsNetBut7 = toolbar.addButton(QStringLiteral("VsNetBut7"), QStringLiteral("关 闭"));
-    toolbar.addSeparator();
+    std::tie(VsNetBut2, VsNetBut7) = AddSaveCloseToolbar(this, FormWidth);
 
     AddLabel(this, QStringLiteral("Label7"), QStringLiteral("事务名称："), label(0));
     FoxText4 = AddTextBox(this, QStringLiteral("FoxText4"), field(0, 0, FullWidth), false);
@@ -78,7 +75,6 @@ AffairRegularAdd::AffairRegularAdd(QWidget* parent) : QDialog(parent)
     connect(Command1, &QPushButton::clicked, this, &AffairRegularAdd::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &AffairRegularAdd::Command2_Click);
     connect(VsNetBut2, &VsNetBut::Click, this, &AffairRegularAdd::VsNetBut2_Click);
-    connect(VsNetBut7, &VsNetBut::Click, this, &QWidget::close);
 }
 
 void AffairRegularAdd::buildScheduleFrame()

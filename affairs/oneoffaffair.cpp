@@ -29,14 +29,16 @@ QStringList CheckOneOffAffair(const OneOffAffair& affair, const QDate& today)
 qint32 SaveOneOffAffair(const OneOffAffair& affair)
 {
     Transaction tx(Conn);
-    const qint32 id = NewRandomId(QStringLiteral("Affair"), QStringLiteral("Affairid"));
-    WriteLog(LogAdd, LogOneOffAffair, id);
     // GetAffairRegular, isover and isclose keep their defaults: a one-off affair, not done, not closed.
-    Conn.exec(QStringLiteral(
-                  "insert into affair (affairid, createuser, Affairname, GetAffairClass, GetAffairSubject, "
-                  "GetClient, AffairDate, RemainDate, RegularRemark) values (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-              {id, CurUserID, affair.name, affair.wayId, affair.typeId, affair.clientId,
-               ReadDateBox(affair.dateText), qMax(0, DaysValue(affair.leadText)), affair.remark});
+    const qint32 id =
+        InsertWithRandomId(QStringLiteral("affair"), QStringLiteral("affairid"), [&](qint32 key) {
+            Conn.exec(QStringLiteral("insert into affair (affairid, createuser, Affairname, GetAffairClass, "
+                                     "GetAffairSubject, GetClient, AffairDate, RemainDate, RegularRemark) "
+                                     "values (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                      {key, CurUserID, affair.name, affair.wayId, affair.typeId, affair.clientId,
+                       ReadDateBox(affair.dateText), qMax(0, DaysValue(affair.leadText)), affair.remark});
+        });
+    WriteLog(LogAdd, LogOneOffAffair, id);
     tx.commit();
     return id;
 }

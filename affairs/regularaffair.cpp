@@ -137,10 +137,13 @@ qint32 SaveRegularAffair(const RegularAffair& affair, const QDate& today)
         id != 0 &&
         Conn.scalar(QStringLiteral("select 1 from AffairRegular where AffairRegularId = ?"), {id}).isValid();
     if (!exists) {
-        id = NewRandomId(QStringLiteral("AffairRegular"), QStringLiteral("AffairRegularId"));
-        Conn.exec(QStringLiteral(
-                      "insert into AffairRegular (AffairRegularId, createDate, createuser) values (?, ?, ?)"),
-                  {id, today, CurUserID});
+        id = InsertWithRandomId(
+            QStringLiteral("AffairRegular"), QStringLiteral("AffairRegularId"), [&](qint32 key) {
+                Conn.exec(
+                    QStringLiteral("insert into AffairRegular (AffairRegularId, createDate, createuser) "
+                                   "values (?, ?, ?)"),
+                    {key, today, CurUserID});
+            });
     }
     WriteLog(exists ? LogModify : LogAdd, LogRegularAffair, id);
     Conn.exec(QStringLiteral(
@@ -152,7 +155,7 @@ qint32 SaveRegularAffair(const RegularAffair& affair, const QDate& today)
     // The key is the saved row's own, never 0: only this affair's coming days are replaced.
     Conn.exec(QStringLiteral("delete from affair where AffairDate >= ? and GetAffairRegular = ?"),
               {today, id});
-    AffairGenerator(Conn, today).makeRegularAffairs(today, id, true);
+    AffairGenerator(today).makeRegularAffairs(today, id, true);
     tx.commit();
     return id;
 }
@@ -183,8 +186,7 @@ QString RegularAffairDescription(qint32 id, const QDate& today)
     if (rs.Eof())
         return QString();
     const qint16 kind = static_cast<qint16>(rs.Int(QStringLiteral("RegularType")));
-    const QDate next =
-        kind == Daily ? QDate() : AffairGenerator(Conn, today).makeRegularAffairs(today, id, false);
+    const QDate next = kind == Daily ? QDate() : AffairGenerator(today).makeRegularAffairs(today, id, false);
     const QString twoBreaks = LineBreak + LineBreak;
     QString text = QStringLiteral("事务方式：") + rs.Text(QStringLiteral("AffairClassname")) + twoBreaks +
                    QStringLiteral("事务类型：") + rs.Text(QStringLiteral("AffairSubjectname")) + twoBreaks +

@@ -28,6 +28,7 @@ protected:
     }
     void TearDown() override
     {
+        SetRandomIdSource({});
         SetAffairToday(QDate());
         DbTest::TearDown();
     }

@@ -77,12 +77,19 @@ TEST_F(AffairAddFormTest, ChecksEverythingThenAddsOneAffairWithItsLogRow)
     m_form->Combo1->setCurrentIndex(1);
     m_form->Combo2->setCurrentIndex(2);
     m_form->FoxTextMu1->setText(QStringLiteral("  带上资料\r\n"));
+    // Another copy took the first key drawn: the save draws again.
+    Conn.exec(QStringLiteral(
+        "insert into affair (affairid, Affairname, AffairDate) values (777, '别人的', '2011-09-30')"));
+    QList<qint32> keys{777, 778};
+    SetRandomIdSource([&keys] { return keys.size() > 1 ? keys.takeFirst() : keys.first(); });
     save();
+    SetRandomIdSource({});
     EXPECT_TRUE(m_form.isNull() || !m_form->isVisible());
     Recordset rs;
-    rs.Open(QStringLiteral("select * from affair"), Conn);
+    rs.Open(QStringLiteral("select * from affair where affairid <> 777"), Conn);
     ASSERT_EQ(rs.RecordCount(), 1);
     const qint64 id = rs.Int(QStringLiteral("affairid"));
+    EXPECT_EQ(id, 778);
     EXPECT_EQ(rs.Text(QStringLiteral("Affairname")), QStringLiteral("回访"));
     EXPECT_EQ(rs.Text(QStringLiteral("AffairDate")), QStringLiteral("2011-09-20"));
     EXPECT_EQ(rs.Int(QStringLiteral("RemainDate")), 0);

@@ -111,6 +111,14 @@ TEST(RegularAffairCheck, TheLeadMustStayBelowTheKindsCycle)
     EXPECT_TRUE(CheckRegularAffair(input, &schedule, &lead).isEmpty());
     EXPECT_EQ(schedule, QStringLiteral("20110911006"));
     EXPECT_EQ(lead, 0);
+    // Dates typed into unlocked boxes that read as no date are refused.
+    input.startText = QStringLiteral("2011-02-30");
+    EXPECT_EQ(CheckRegularAffair(input, &schedule, &lead),
+              QStringList{QStringLiteral("、日期输入出错，请手动输入")});
+    input.kind = Yearly;
+    input.yearDayText = QString::fromUtf8("13月01日");
+    EXPECT_EQ(CheckRegularAffair(input, &schedule, &lead),
+              QStringList{QStringLiteral("、日期输入出错，请手动输入")});
 }
 
 TEST_F(AffairRegularAddTest, EachKindIsSavedAndItsComingAffairsMadeAgain)
