@@ -21,6 +21,7 @@
 #include "sales/orderrecord.h"
 #include "sales/quickselproductfrom.h"
 #include "tests/sales/salesfixture.h"
+#include "tests/support/pdftext.h"
 
 namespace {
 
@@ -113,6 +114,27 @@ TEST_F(OrderManageTest, OwnOrdersByStateNumberCompanyAndContactWithOneResetForAl
     EXPECT_TRUE(f->Option1[1]->isChecked());
     EXPECT_EQ(f->OrderIDTxt->Text(), "");
     EXPECT_EQ(gridColumn(f->Grid1, 1), (QStringList{"1201", "45"}));
+
+    // A filter changed while the list is being filled searches once more after the fill.
+    int fills = 0;
+    const QMetaObject::Connection watch =
+        QObject::connect(f->Grid1->model(), &QAbstractItemModel::modelReset, [&fills, f] {
+            if (++fills == 1)
+                f->Option1[0]->setChecked(true);
+        });
+    f->Option1[2]->setChecked(true);
+    QObject::disconnect(watch);
+    EXPECT_EQ(fills, 2);
+    EXPECT_EQ(gridColumn(f->Grid1, 1), QStringList{"1202"});
+
+    // The list prints as it stands.
+    const QString pdf = pathOf("orders.pdf");
+    m_prompts.setPreviewPdf(pdf);
+    click(f->VsNetBut5);
+    EXPECT_EQ(m_prompts.last().kind, ScriptedPrompts::Kind::Preview);
+    const QString page = NoBlanks(PdfText(pdf));
+    EXPECT_TRUE(page.contains("订单清单")) << page.toStdString();
+    EXPECT_TRUE(page.contains("1202乙公司李四10090.52024-06-01")) << page.toStdString();
 }
 
 TEST_F(OrderManageTest, WithTheRightEveryUsersOrdersShowTheirCreatorAndAUserCanBeChosen)
