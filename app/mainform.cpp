@@ -15,6 +15,7 @@
 #include "affairs/affairaddform.h"
 #include "affairs/affairmanageform.h"
 #include "affairs/affairregularmanageform.h"
+#include "affairs/childwindow.h"
 #include "analysis/analyseform.h"
 #include "analysis/analyseform2.h"
 #include "analysis/analyseform3.h"
@@ -86,6 +87,13 @@ MainForm::MainForm(QWidget* parent) : QMainWindow(parent)
 
     buildMenus();
     buildToolbar();
+    // The affair list opens the recurring-affair list as a child window too.
+    SetChildWindowHost([](QWidget* form) {
+        if (MainForm* main = MainForm::instance())
+            main->showChildWindow(form);
+        else
+            form->show();
+    });
     Form_Load();
 }
 

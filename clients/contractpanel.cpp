@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "clients/formlayout.h"
 #include "controls/foxtext.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
@@ -31,11 +32,6 @@ constexpr int ScrollBarRightGap = 90;
 constexpr int ScrollBarHeightCut = 60;
 // Pushes the key in the delete button's caption out of sight.
 constexpr int HiddenCaptionOffset = 1000;
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
-}
 
 QPixmap deleteMark()
 {
@@ -102,10 +98,10 @@ void ContractPanel::placeRow(int index, int topTwips)
     const size_t i = size_t(index);
     const int h = RowHeight();
     m_topTwips[i] = topTwips;
-    ContractCombo[i]->setGeometry(twipsRect(ComboLeft, topTwips, ComboWidth, h));
+    ContractCombo[i]->setGeometry(TwipsRect(ComboLeft, topTwips, ComboWidth, h));
     ContractText[i]->moveTwips(TextLeft, topTwips, TextWidth, h);
-    ContractDel[i]->setGeometry(twipsRect(DelLeft, topTwips, DelWidth, h));
-    ContractCommand[i]->setGeometry(twipsRect(CommandLeft, topTwips, CommandWidth, h));
+    ContractDel[i]->setGeometry(TwipsRect(DelLeft, topTwips, DelWidth, h));
+    ContractCommand[i]->setGeometry(TwipsRect(CommandLeft, topTwips, CommandWidth, h));
 }
 
 void ContractPanel::LoadKinds()

@@ -77,6 +77,12 @@ QList<StoredContract> LoadCompanyContracts(qint32 companyId)
         {companyId});
 }
 
+void TrimContractEntries(QList<ContractEntry>& entries)
+{
+    for (ContractEntry& entry : entries)
+        entry.text = TrimText(entry.text);
+}
+
 void CheckContractEntries(QList<ContractEntry>& entries, bool completeWebAddresses, QStringList& lines)
 {
     for (const ContractEntry& entry : entries) {
@@ -111,16 +117,19 @@ void SaveContracts(const QList<ContractEntry>& entries, qint32 ownerId, bool isC
         }
         Recordset rs;
         rs.Open(QStringLiteral("select * from Contract where ") + where, Conn, {key});
+        const auto fill = [&] {
+            rs.SetValue(QStringLiteral("GetContractClassID"), entry.kindId);
+            rs.SetValue(QStringLiteral("ContractData"), entry.text);
+            rs.SetValue(QStringLiteral("GetID"), ownerId);
+            rs.SetValue(QStringLiteral("iscompany"), isCompany);
+        };
+        // A stored row keeps its key; a new one gets a fresh one.
         if (rs.Eof()) {
-            rs.AddNew();
-            rs.SetValue(QStringLiteral("ContractID"),
-                        NewRandomId(QStringLiteral("contract"), QStringLiteral("contractid")));
+            AddNewWithRandomId(rs, QStringLiteral("ContractID"), fill);
+        } else {
+            fill();
+            rs.Update();
         }
-        rs.SetValue(QStringLiteral("GetContractClassID"), entry.kindId);
-        rs.SetValue(QStringLiteral("ContractData"), entry.text);
-        rs.SetValue(QStringLiteral("GetID"), ownerId);
-        rs.SetValue(QStringLiteral("iscompany"), isCompany);
-        rs.Update();
         rs.Close();
     }
     transaction.commit();

@@ -55,6 +55,9 @@ QList<StoredContract> LoadClientContracts(qint32 clientId, qint32 companyId);
 // A company's entries, by kind order with the newest entry of a kind first.
 QList<StoredContract> LoadCompanyContracts(qint32 companyId);
 
+// Trims the text of every row (TrimText), removed ones included.
+void TrimContractEntries(QList<ContractEntry>& entries);
+
 // The save's checks of the shown rows, appended to lines (each text beginning with "、"): one
 // line for the first empty entry, then one per mail entry that IsValidEmail rejects. With
 // completeWebAddresses, a web entry without "://" gets "http://" in front (in entries).

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "clients/formlayout.h"
 #include "clients/namesearch.h"
 #include "clients/quickselect.h"
 #include "controls/foxtext.h"
@@ -14,15 +15,6 @@
 #include "core/session.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
-
-namespace {
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
-}
-
-} // namespace
 
 QuickSelCompanyForm::QuickSelCompanyForm(QWidget* parent) : QDialog(parent)
 {
@@ -36,7 +28,7 @@ QuickSelCompanyForm::QuickSelCompanyForm(QWidget* parent) : QDialog(parent)
     const auto button = [this](const char* name, const QString& caption, int left) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(name));
-        b->setGeometry(twipsRect(left, 180, 975, 375));
+        b->setGeometry(TwipsRect(left, 180, 975, 375));
         b->setAutoDefault(false);
         return b;
     };
@@ -46,7 +38,7 @@ QuickSelCompanyForm::QuickSelCompanyForm(QWidget* parent) : QDialog(parent)
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twipsRect(120, 720, 6975, 4050));
+    List1->setGeometry(TwipsRect(120, 720, 6975, 4050));
     setFixedSize(TwipsToPixels(120 + 6975 + 120), TwipsToPixels(720 + 4050 + 120));
 
     connect(FoxText1, &FoxTextBase::Change, this, &QuickSelCompanyForm::Search);

@@ -6,7 +6,8 @@
 #include <QString>
 #include <QVector>
 
-class FoxDate;
+#include "controls/foxdate.h"
+
 class QWidget;
 
 // The drop-down calendar of a window's date fields: a click in a field sets the calendar's SelDate

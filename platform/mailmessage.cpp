@@ -47,11 +47,11 @@ bool isPlainHeaderText(const QString& text)
 // Atoms of a display name need no quoting: letters, digits, blanks and a few signs.
 bool isPlainPhrase(const QString& text)
 {
-    static const QString specials = QStringLiteral("()<>[]:;@\\,.\"");
+    static const QString reserved = QStringLiteral("()<>[]:;@\\,.\"");
     if (!isPlainHeaderText(text))
         return false;
     for (const QChar c : text) {
-        if (specials.contains(c))
+        if (reserved.contains(c))
             return false;
     }
     return true;

@@ -13,7 +13,7 @@
 #include "core/dblayer.h"
 #include "core/session.h"
 #include "platform/twips.h"
-#include "tests/support/fixtures.h"
+#include "tests/clients/recordformtest.h"
 
 namespace {
 
@@ -82,11 +82,10 @@ protected:
     static void selectKind(QComboBox* combo, qint32 kind) { combo->setCurrentIndex(combo->findData(kind)); }
     static void typeEntry(ContractPanel* p, qint32 kind, const QString& text)
     {
-        selectKind(p->ContractCombo[0], kind);
+        p->ContractCombo[0]->setCurrentIndex(p->ContractCombo[0]->findData(kind));
         p->ContractText[0]->edit()->setFocus();
         p->ContractText[0]->setText(text);
     }
-    static void pressEnter(ContractPanel* p) { QTest::keyClick(p->ContractText[0]->edit(), Qt::Key_Return); }
 
     std::unique_ptr<QWidget> m_host;
     QLineEdit* m_other = nullptr;
@@ -151,8 +150,7 @@ TEST_F(ContractPanelTest, RowsAreAddedChangedAndRemovedAndSavedInPlace)
     const int entryTop = topTwips(p, 0);
 
     // Enter adds the typed entry above the entry row, which empties and takes the first kind.
-    typeEntry(p, Mail, QStringLiteral("  li@dezarod.cn "));
-    pressEnter(p);
+    TypeContactEntry(p, Mail, QStringLiteral("  li@dezarod.cn "));
     ASSERT_EQ(p->ContractCount, 4);
     EXPECT_EQ(p->ContractText[4]->Text(), QStringLiteral("li@dezarod.cn"));
     EXPECT_EQ(p->ContractCombo[4]->currentData().toInt(), Mail);
@@ -167,12 +165,10 @@ TEST_F(ContractPanelTest, RowsAreAddedChangedAndRemovedAndSavedInPlace)
     typeEntry(p, Web, QStringLiteral("www.li.cn"));
     m_other->setFocus();
     ASSERT_EQ(p->ContractCount, 5);
-    typeEntry(p, Web, QStringLiteral("   "));
-    pressEnter(p);
+    TypeContactEntry(p, Web, QStringLiteral("   "));
     EXPECT_EQ(p->ContractCount, 5);
     // An entry added and removed before the save leaves no trace.
-    typeEntry(p, Phone, QStringLiteral("12345"));
-    pressEnter(p);
+    TypeContactEntry(p, Phone, QStringLiteral("12345"));
     ASSERT_EQ(p->ContractCount, 6);
     QTest::mouseClick(p->ContractDel[6], Qt::LeftButton);
 
@@ -209,8 +205,7 @@ TEST_F(ContractPanelTest, TheScrollBarFollowsTheRows)
     ContractPanel* p = panel(ContractPanel::Owner::Company, 100);
     EXPECT_FALSE(p->VS1->isEnabled());
     while (p->Picture2->height() < p->height()) {
-        typeEntry(p, Phone, QStringLiteral("0592-%1").arg(p->ContractCount));
-        pressEnter(p);
+        TypeContactEntry(p, Phone, QStringLiteral("0592-%1").arg(p->ContractCount));
     }
     EXPECT_TRUE(p->VS1->isEnabled());
     EXPECT_GT(p->VS1->maximum(), 0);

@@ -1,6 +1,7 @@
 #include <csignal>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -181,9 +182,17 @@ TEST_F(BackupTest, CompactionShrinksTheFileKeepsTheRowsAndTheKey)
     ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
     leftover.write("not a database");
     leftover.close();
+    struct stat original = {};
+    ASSERT_EQ(stat(QFile::encodeName(DatabasePath()).constData(), &original), 0);
 
     m_prompts.answerMessage(MsgResult::Ok);
     EXPECT_TRUE(BackupDatabase(DatabasePath(), false));
+    // Compacted in place: a copy that waits to open the file meanwhile gets the compacted database,
+    // not a file that has been replaced under it.
+    struct stat compacted = {};
+    ASSERT_EQ(stat(QFile::encodeName(DatabasePath()).constData(), &compacted), 0);
+    EXPECT_EQ(compacted.st_ino, original.st_ino);
+    EXPECT_FALSE(QFile::exists(DatabasePath() + QStringLiteral("-journal")));
 
     EXPECT_EQ(m_prompts.last().text.toStdString(), compactDoneText().toStdString());
     EXPECT_EQ(m_prompts.last().title, QStringLiteral("压缩数据库"));

@@ -58,6 +58,10 @@ Refusal openInAnotherProcess(const QString& path)
     process.start(QStringLiteral(DEZAROD_BIN_DIR "/dezarod-dbclient"), {QStringLiteral("open"), path});
     process.waitForFinished(30000);
     const QString out = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    if (out.isEmpty())
+        return Refusal{-1, QStringLiteral("no answer, exit code %1: %2")
+                               .arg(process.exitCode())
+                               .arg(QString::fromUtf8(process.readAllStandardError()))};
     return Refusal{out.section(QLatin1Char(' '), 0, 0).toInt(), out.section(QLatin1Char(' '), 1)};
 }
 

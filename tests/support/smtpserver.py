@@ -31,6 +31,10 @@ def free_port():
         return s.getsockname()[1]
 
 
+def address_of(address):
+    return "%s@%s" % (address.username, address.domain)
+
+
 class Handler:
     def __init__(self, args):
         self.args = args
@@ -60,8 +64,8 @@ class Handler:
             "mail_from": envelope.mail_from,
             "rcpt_tos": envelope.rcpt_tos,
             "from_name": sender.addresses[0].display_name,
-            "from_address": sender.addresses[0].addr_spec,
-            "to": [a.addr_spec for a in message["To"].addresses],
+            "from_address": address_of(sender.addresses[0]),
+            "to": [address_of(a) for a in message["To"].addresses],
             "subject": str(message["Subject"]),
             "body": body.get_content(),
             "charset": body.get_content_charset(),

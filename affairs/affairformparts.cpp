@@ -1,0 +1,143 @@
+#include "affairs/affairformparts.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+#include "controls/foxtext.h"
+#include "controls/foxtextmu.h"
+#include "controls/vsnetbut.h"
+#include "core/dblayer.h"
+#include "platform/twips.h"
+
+namespace {
+
+constexpr int ButtonWidth = 58;
+constexpr int ButtonHeight = 49;
+constexpr int SeparatorWidth = 12;
+constexpr int CentredText = 2;
+constexpr int LabelWidth = 94;
+constexpr int ColumnStep = 220;
+constexpr int RowStep = 32;
+
+} // namespace
+
+int DialogRows::top(int row)
+{
+    return AffairToolbar::Height + 14 + row * RowStep;
+}
+
+QRect DialogRows::label(int row, int column)
+{
+    return QRect(FieldLeft - LabelWidth - 2 + column * ColumnStep, top(row), LabelWidth, RowHeight);
+}
+
+QRect DialogRows::field(int row, int column, int width)
+{
+    return QRect(FieldLeft + column * ColumnStep, top(row), width, RowHeight);
+}
+
+QLabel* AddLabel(QWidget* form, const QString& name, const QString& caption, const QRect& rect)
+{
+    auto* label = new QLabel(caption, form);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+FoxText* AddTextBox(QWidget* form, const QString& name, const QRect& rect, bool onlyNumber, bool centred)
+{
+    auto* box = new FoxText(form);
+    box->setObjectName(name);
+    box->setOnlyNumber(onlyNumber);
+    box->setText(QString());
+    if (centred)
+        box->setAlignment(CentredText);
+    box->moveTwips(rect.x() * TwipsPerPixel, rect.y() * TwipsPerPixel, rect.width() * TwipsPerPixel,
+                   rect.height() * TwipsPerPixel);
+    return box;
+}
+
+FoxTextMu* AddRemarkBox(QWidget* form, const QRect& rect)
+{
+    auto* box = new FoxTextMu(form);
+    box->setObjectName(QStringLiteral("FoxTextMu1"));
+    box->setOnlyNumber(false);
+    box->setText(QString());
+    box->moveTwips(rect.x() * TwipsPerPixel, rect.y() * TwipsPerPixel, rect.width() * TwipsPerPixel,
+                   rect.height() * TwipsPerPixel);
+    return box;
+}
+
+QComboBox* AddDropDown(QWidget* form, const QString& name, const QRect& rect)
+{
+    auto* combo = new QComboBox(form);
+    combo->setObjectName(name);
+    combo->setGeometry(rect);
+    return combo;
+}
+
+AffairToolbar::AffairToolbar(QWidget* form, int width) : m_panel(new QWidget(form))
+{
+    m_panel->setObjectName(QStringLiteral("Toolbar"));
+    m_panel->setGeometry(0, 0, width, Height);
+}
+
+VsNetBut* AffairToolbar::addButton(const QString& name, const QString& caption)
+{
+    auto* button = new VsNetBut(m_panel);
+    button->setObjectName(name);
+    button->setGeometry(m_left, (Height - ButtonHeight) / 2, ButtonWidth, ButtonHeight);
+    button->setCaptionAreaPercent(100);
+    button->setCaption(caption);
+    m_left += ButtonWidth;
+    return button;
+}
+
+void AffairToolbar::addSeparator()
+{
+    auto* separator = new VsNetBut(m_panel);
+    separator->setObjectName(QStringLiteral("VsNetBut1"));
+    separator->setCaption(QString());
+    separator->setGeometry(m_left, (Height - ButtonHeight) / 2, SeparatorWidth, ButtonHeight);
+    separator->setButtonAppearance(VsNetBut::sbSep2003);
+    separator->setEnabled(false);
+    m_left += SeparatorWidth;
+    m_separators.push_back(separator);
+}
+
+std::pair<VsNetBut*, VsNetBut*> AddSaveCloseToolbar(QWidget* dialog, int width)
+{
+    AffairToolbar toolbar(dialog, width);
+    toolbar.addSeparator();
+    VsNetBut* save = toolbar.addButton(QStringLiteral("VsNetBut2"), QStringLiteral("保存资料"));
+    toolbar.addSeparator();
+    VsNetBut* close = toolbar.addButton(QStringLiteral("VsNetBut7"), QStringLiteral("关 闭"));
+    toolbar.addSeparator();
+    QObject::connect(close, &VsNetBut::Click, dialog, &QWidget::close);
+    return {save, close};
+}
+
+void FillAffairWays(QComboBox* way, bool withAllEntry)
+{
+    FillCombo(way, QStringLiteral("select * from AffairClass order by GetAffairClassOrder"),
+              QStringLiteral("AffairClassname"), QStringLiteral("AffairClassid"),
+              withAllEntry ? QStringLiteral("所有方式") : QString(), 0, true);
+}
+
+void FillAffairTypes(QComboBox* type, bool withAllEntry)
+{
+    FillCombo(type, QStringLiteral("select * from AffairSubject order by GetAffairSubjectOrder"),
+              QStringLiteral("AffairSubjectname"), QStringLiteral("AffairSubjectid"),
+              withAllEntry ? QStringLiteral("所有类型") : QString(), 0, true);
+}
+
+void SelectItemData(QComboBox* combo, qint32 id)
+{
+    for (int i = 0; i < combo->count(); ++i) {
+        if (ItemData(combo, i) == id) {
+            combo->setCurrentIndex(i);
+            return;
+        }
+    }
+}

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+
+#include "core/dblayer.h"
+#include "platform/dberror.h"
+#include "sales/orderrecord.h"
+#include "sales/salesnumbers.h"
+#include "tests/sales/salesfixture.h"
+
+namespace {
+
+class OrderRecordTest : public SalesTest
+{
+protected:
+    void SetUp() override
+    {
+        SalesTest::SetUp();
+        addProduct(1, "P", 2.5, 0.125);
+        addProduct(2, "Q", 0.1, 0.125);
+        addProduct(3, "R", 3.333, 0.25);
+        addBundle(1, "PQ组合", {{1, 4}, {2, 1}});
+        addBundle(2, "QR组合", {{2, 2}, {3, 1}});
+        addBundle(3, "空组合", {});
+        addCompany(10, "甲公司");
+        addClient(20, "张三", 10);
+        addClient(21, "李四");
+    }
+
+    static OrderForm newOrder(const QString& number, qint32 client, const QList<OrderLine>& lines)
+    {
+        OrderForm f;
+        f.number = number;
+        f.ClientId = client;
+        f.CompanyId = 10;
+        f.orderDate = QDate(2024, 5, 6);
+        f.remark = "  先付款\r\n";
+        f.lines = lines;
+        return f;
+    }
+    static QStringList expansion(qint32 order)
+    {
+        return rows("select OrderProId, OrderProCount, OrderProSell, OrderProcost from OrderProSin "
+                    "where GetOrderID = ? order by OrderProId",
+                    {order});
+    }
+};
+
+TEST_F(OrderRecordTest, RoundingKeepsTheDecimalMeaningAndSendsHalvesToEven)
+{
+    EXPECT_EQ(RoundMoney(2.625), 2.62);
+    EXPECT_EQ(RoundMoney(2.635), 2.64);
+    EXPECT_EQ(RoundMoney(0.125), 0.12);
+    EXPECT_EQ(RoundMoney(1.005), 1.0); // stored as 1.00499999..., but stands for 1.005
+    EXPECT_EQ(RoundMoney(0.1 + 0.2), 0.3);
+    EXPECT_EQ(RoundMoney(1234567.89), 1234567.89); // single precision would give 1234567.88
+    EXPECT_EQ(RoundMoney(-2.625), -2.62);
+    EXPECT_EQ(RoundMoney(7), 7);
+}
+
+TEST_F(OrderRecordTest, SaveStoresTheOrderItsLinesExpansionTotalsAndLogTogether)
+{
+    // Empty number, a used number, no contact person: all in one list, nothing written.
+    addClient(22, "王五");
+    Conn.exec("insert into orderdata (orderid, GetClient, createuser) values (900, 22, 2)");
+    EXPECT_EQ(SaveOrder(newOrder("0", 0, {})).lines(),
+              (QStringList{"1、[订单编号] 不能为0！", "2、[经办人] 不能为空！"}));
+    EXPECT_EQ(SaveOrder(newOrder("900", 0, {})).lines(),
+              (QStringList{"1、[订单编号] 已存在！", "2、[经办人] 不能为空！"}));
+    EXPECT_EQ(count("select count(*) from orderdata"), 1);
+    EXPECT_EQ(count("select count(*) from logdata"), 0);
+
+    EXPECT_TRUE(ClientBelongsToCompany(10, 20));
+    EXPECT_FALSE(ClientBelongsToCompany(10, 21));
+    EXPECT_TRUE(ClientBelongsToCompany(0, 21));
+
+    // P x2, bundle PQ x3 (4P + Q each), bundle QR x1 (2Q + R), an empty bundle x5.
+    const OrderForm order = newOrder("100", 20,
+                                     {{0, false, 1, "P", 2, true},
+                                      {0, true, 1, "PQ组合", 3, true},
+                                      {0, true, 2, "QR组合", 1, true},
+                                      {0, true, 3, "空组合", 5, true}});
+    EXPECT_TRUE(SaveOrder(order).isEmpty());
+    EXPECT_EQ(expansion(100), (QStringList{"1|14|2.5|0.125", "2|5|0.1|0.125", "3|1|3.333|0.25"}));
+    // Sell 35 + 0.5 + 3.333 = 38.833; cost 1.75 + 0.625 + 0.25 = 2.625, a half that goes to even.
+    EXPECT_EQ(rows("select OrderSell, realsell, ordercost, GetCompany, GetClient, OrderDate, orderremark, "
+                   "createuser, orderischeck, orderisover, overdate from orderdata where orderid = 100"),
+              QStringList{"38.83|38.83|2.62|10|20|2024-05-06|  先付款\r\n|1|0|0|"});
+    EXPECT_EQ(rows("select GetLogOperate, GetLogClass, GetEditID from logdata"), QStringList{"1|7|20"});
+
+    // Reloaded: bundle lines by bundle number first, then single lines.
+    QList<OrderLine> lines = LoadOrderLines(100);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].isMul);
+    EXPECT_EQ(lines[0].name, "PQ组合");
+    EXPECT_EQ(lines[2].proId, 3);
+    EXPECT_FALSE(lines[3].isMul);
+    EXPECT_EQ(lines[3].count, 2);
+
+    // A checked real price, a new sell price of P and a changed contact person: the next save
+    // re-prices every line, resets the real price and logs the contact person stored before.
+    Conn.exec(
+        "update orderdata set realsell = 99, orderischeck = -1, overdate = '2024-06-01' where orderid = 100");
+    Conn.exec("update product set ProductSell = 3 where productid = 1");
+    std::optional<OrderForm> stored = LoadOrderRow(100);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->remark, "  先付款\r\n");
+    stored->ClientId = 21;
+    stored->lines = lines;
+    stored->lines[3].count = 1;
+    stored->lines[3].changed = true;
+    EXPECT_TRUE(SaveOrder(*stored).isEmpty());
+    EXPECT_EQ(expansion(100), (QStringList{"1|13|3|0.125", "2|5|0.1|0.125", "3|1|3.333|0.25"}));
+    EXPECT_EQ(rows("select OrderSell, realsell, ordercost, GetClient, orderischeck, overdate from orderdata "
+                   "where orderid = 100"),
+              QStringList{"42.83|42.83|2.5|21|-1|2024-06-01"});
+    EXPECT_EQ(rows("select GetLogOperate, GetEditID from logdata where GetLogOperate = 2"),
+              QStringList{"2|20"});
+
+    // Deleting the PQ line recomputes the expansion and the totals at once.
+    DeleteOrderLine(lines[0].key, 100);
+    EXPECT_EQ(expansion(100), (QStringList{"1|1|3|0.125", "2|2|0.1|0.125", "3|1|3.333|0.25"}));
+    EXPECT_EQ(rows("select OrderSell, ordercost from orderdata where orderid = 100"),
+              QStringList{"6.53|0.62"});
+    EXPECT_EQ(count("select count(*) from OrderProMain where GetOrderID = 100"), 3);
+
+    // A line key drawn that another line holds is drawn again.
+    QList<qint32> keys{lines[1].key, 777};
+    SetRandomIdSource([&keys] {
+        return keys.isEmpty() ? 778 + int(QDateTime::currentMSecsSinceEpoch() % 1000000) : keys.takeFirst();
+    });
+    EXPECT_TRUE(SaveOrder(newOrder("102", 20, {{0, false, 2, "Q", 1, true}})).isEmpty());
+    SetRandomIdSource({});
+    EXPECT_EQ(rows("select OrderProMainID, OrderProId from OrderProMain where GetOrderID = 102"),
+              QStringList{"777|2"});
+
+    // An order without lines.
+    EXPECT_TRUE(SaveOrder(newOrder("101", 20, {})).isEmpty());
+    EXPECT_EQ(expansion(101), QStringList{});
+    EXPECT_EQ(rows("select OrderSell, realsell, ordercost from orderdata where orderid = 101"),
+              QStringList{"0|0|0"});
+}
+
+TEST_F(OrderRecordTest, ANumberSavedByAnotherUserMeanwhileIsReportedAndNothingIsWritten)
+{
+    ErrorList errors;
+    QString failure;
+    saveWhileAnotherUserWrites("insert into orderdata (orderid, GetClient, createuser) values (300, 21, 2)",
+                               [&] {
+                                   try {
+                                       errors = SaveOrder(newOrder("300", 20, {{0, false, 1, "P", 1, true}}));
+                                   } catch (const DbError& e) {
+                                       failure = e.message();
+                                   }
+                               });
+    EXPECT_EQ(failure, "");
+    EXPECT_EQ(errors.lines(), QStringList{"1、[订单编号] 已存在！"});
+    EXPECT_EQ(rows("select orderid, GetClient, createuser from orderdata"), QStringList{"300|21|2"});
+    EXPECT_EQ(count("select count(*) from OrderProMain"), 0);
+    EXPECT_EQ(count("select count(*) from logdata"), 0);
+}
+
+} // namespace
