@@ -313,12 +313,6 @@ QVariant Statement::value(int i) const
     return columnValue(m_stmt, i);
 }
 
-QString Statement::text(int i) const
-{
-    const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i));
-    return utf8 ? QString::fromUtf8(utf8, sqlite3_column_bytes(m_stmt, i)) : QString();
-}
-
 QUtf8StringView Statement::utf8(int i) const
 {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, i));

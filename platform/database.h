@@ -87,9 +87,8 @@ public:
     int columnCount() const;
     QString columnName(int i) const;
     QVariant value(int i) const;
-    // A column read without a QVariant, for loops over many rows: the text (Null as ""), the same
-    // as UTF-8 without a copy (valid until the next step), the integer (Null as 0).
-    QString text(int i) const;
+    // A column read without a QVariant, for loops over many rows: the text as UTF-8 without a copy
+    // (Null as empty; valid until the next step), the integer (Null as 0).
     QUtf8StringView utf8(int i) const;
     qint64 integer(int i) const;
     sqlite3_stmt* handle() const { return m_stmt; }

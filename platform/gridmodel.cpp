@@ -1,15 +1,11 @@
 #include "platform/gridmodel.h"
 
 #include <algorithm>
-#include <limits>
-#include <stdexcept>
-#include <type_traits>
 
 #include <QFont>
-#include <QStringDecoder>
 #include <QStringTokenizer>
 
-GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent), m_rows(1), m_cells(2), m_columns(2) {}
+GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent), m_rows(1), m_texts(1, 2), m_columns(2) {}
 
 int GridModel::rowCount(const QModelIndex& parent) const
 {
@@ -156,11 +152,8 @@ void GridModel::setRows(int count)
     if (count == rows())
         return;
     beginChange();
-    for (size_t i = size_t(count) * size_t(m_cols); i < m_cells.size(); ++i)
-        release(m_cells[i]);
     m_rows.resize(count);
-    m_cells.resize(size_t(count) * size_t(m_cols));
-    compactIfWasteful();
+    m_texts.resize(count, m_cols);
     m_merges.removeIf([count](const Block& b) { return b.r2 >= count; });
     endChange();
     Q_EMIT layoutSettingsChanged();
@@ -172,20 +165,11 @@ void GridModel::setCols(int count)
     if (count == m_cols)
         return;
     beginChange();
-    std::vector<Slice> cells(m_rows.size() * size_t(count));
-    for (int r = 0; r < rows(); ++r) {
-        for (int c = 0; c < m_cols; ++c) {
-            if (c < count)
-                cells[size_t(r) * size_t(count) + size_t(c)] = slice(r, c);
-            else
-                release(slice(r, c));
-        }
-        m_rows[size_t(r)].styles.removeIf([count](const auto& it) { return it.key() >= count; });
-    }
-    m_cells = std::move(cells);
     m_cols = count;
     m_columns.resize(count);
-    compactIfWasteful();
+    m_texts.resize(rows(), count);
+    for (Row& row : m_rows)
+        row.styles.removeIf([count](const auto& it) { return it.key() >= count; });
     m_merges.removeIf([count](const Block& b) { return b.c2 >= count; });
     endChange();
     Q_EMIT layoutSettingsChanged();
@@ -204,32 +188,13 @@ void GridModel::addItem(const QString& tabText)
 
 void GridModel::addRow(std::span<const QAnyStringView> cells)
 {
-    const size_t count = std::min(cells.size(), size_t(m_cols - 1));
-    size_t length = 0;
-    bool own = false;
-    for (size_t i = 0; i < count; ++i) {
-        length += size_t(cells[i].size());
-        own = own || isOwn(cells[i]);
-    }
-    if (own) {
-        std::vector<QString> copies;
-        for (size_t i = 0; i < count; ++i)
-            copies.push_back(cells[i].toString());
-        const std::vector<QAnyStringView> views(copies.cbegin(), copies.cend());
-        addRow(views);
-        return;
-    }
-    makeRoom(length);
-    const int modelRow = rowCount();
+    // The texts are kept first: the model shows the row only from m_rows.emplace_back() on.
+    m_texts.appendRow(cells, 1);
     if (m_redraw)
-        beginInsertRows(QModelIndex(), modelRow, modelRow);
+        beginInsertRows(QModelIndex(), rowCount(), rowCount());
     else
         beginChange();
     m_rows.emplace_back();
-    m_cells.resize(m_cells.size() + size_t(m_cols));
-    const int r = rows() - 1;
-    for (size_t i = 0; i < count; ++i)
-        slice(r, int(i) + 1) = append(cells[i]);
     if (m_redraw)
         endInsertRows();
 }
@@ -242,11 +207,8 @@ void GridModel::removeItem(int row)
         beginRemoveRows(QModelIndex(), row - 1, row - 1);
     else
         beginChange();
-    const auto first = m_cells.begin() + qsizetype(row) * m_cols;
-    std::for_each(first, first + m_cols, [this](const Slice& s) { release(s); });
-    m_cells.erase(first, first + m_cols);
     m_rows.erase(m_rows.begin() + row);
-    compactIfWasteful();
+    m_texts.removeRow(row);
     if (m_redraw)
         endRemoveRows();
 }
@@ -261,85 +223,15 @@ QStringView GridModel::textView(int row, int col) const
 {
     if (row < 0 || row >= rows() || col < 0 || col >= m_cols)
         return {};
-    const Slice& s = slice(row, col);
-    return QStringView(m_chars.data() + s.offset, qsizetype(s.length));
+    return m_texts.text(row, col);
 }
 
 void GridModel::setText(int row, int col, QAnyStringView text)
 {
     if (row < 0 || row >= rows() || col < 0 || col >= m_cols)
         return;
-    if (isOwn(text)) {
-        setText(row, col, text.toString());
-        return;
-    }
-    makeRoom(size_t(text.size()));
-    const Slice stored = append(text);
-    release(slice(row, col));
-    slice(row, col) = stored;
-    compactIfWasteful();
+    m_texts.setText(row, col, text);
     cellsChanged(row, col, row, col);
-}
-
-bool GridModel::isOwn(QAnyStringView text) const
-{
-    if (text.isEmpty() || m_chars.empty())
-        return false;
-    return text.visit([this](auto view) {
-        if constexpr (std::is_same_v<decltype(view), QStringView>)
-            return view.utf16() >= m_chars.data() && view.utf16() < m_chars.data() + m_chars.size();
-        return false;
-    });
-}
-
-void GridModel::makeRoom(size_t length)
-{
-    const auto fits = [&] { return m_chars.size() + length <= std::numeric_limits<quint32>::max(); };
-    if (!fits())
-        compact();
-    if (!fits())
-        throw std::length_error("grid texts too long");
-}
-
-GridModel::Slice GridModel::append(QAnyStringView text)
-{
-    const size_t at = m_chars.size();
-    text.visit([this, at](auto view) {
-        using View = decltype(view);
-        if constexpr (std::is_same_v<View, QStringView>) {
-            m_chars.insert(m_chars.end(), view.utf16(), view.utf16() + view.size());
-        } else if constexpr (std::is_same_v<View, QLatin1String>) {
-            for (const char c : view)
-                m_chars.push_back(char16_t(uchar(c)));
-        } else {
-            // UTF-8 decoded in place: never more UTF-16 units than bytes.
-            m_chars.resize(at + size_t(view.size()));
-            QStringDecoder toUtf16(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            const QChar* end = toUtf16.appendToBuffer(reinterpret_cast<QChar*>(m_chars.data() + at),
-                                                      QByteArrayView(view.data(), view.size()));
-            m_chars.resize(size_t(reinterpret_cast<const char16_t*>(end) - m_chars.data()));
-        }
-    });
-    return {quint32(at), quint32(m_chars.size() - at)};
-}
-
-void GridModel::compactIfWasteful()
-{
-    if (m_unused > 4096 && m_unused > m_chars.size() / 2)
-        compact();
-}
-
-void GridModel::compact()
-{
-    std::vector<char16_t> chars;
-    chars.reserve(m_chars.size() - m_unused);
-    for (Slice& s : m_cells) {
-        const auto from = m_chars.cbegin() + qsizetype(s.offset);
-        s.offset = quint32(chars.size());
-        chars.insert(chars.end(), from, from + qsizetype(s.length));
-    }
-    m_chars = std::move(chars);
-    m_unused = 0;
 }
 
 const GridCellStyle* GridModel::style(int row, int col) const
@@ -599,17 +491,14 @@ void GridModel::sortByColumn(int col, Qt::SortOrder order)
     std::vector<Row> sorted;
     sorted.reserve(m_rows.size());
     sorted.push_back(std::move(m_rows[0]));
-    std::vector<Slice> cells(m_cells.cbegin(), m_cells.cbegin() + m_cols);
-    cells.reserve(m_cells.size());
     std::vector<int> newRowOf(m_rows.size(), 0);
     for (int i = 0; i < int(order_.size()); ++i) {
         newRowOf[order_[i]] = i + 1;
         sorted.push_back(std::move(m_rows[order_[i]]));
-        const auto first = m_cells.cbegin() + qsizetype(order_[i]) * m_cols;
-        cells.insert(cells.end(), first, first + m_cols);
     }
     m_rows = std::move(sorted);
-    m_cells = std::move(cells);
+    order_.insert(order_.begin(), 0);
+    m_texts.reorder(order_);
     if (!m_redraw) {
         beginChange();
         return;

@@ -4,11 +4,12 @@
 #include <vector>
 
 #include <QAbstractTableModel>
-#include <QAnyStringView>
 #include <QColor>
 #include <QHash>
 #include <QList>
 #include <QString>
+
+#include "platform/gridtexts.h"
 
 // What a cell may carry beside its text; an unset member means "as the column or the grid".
 struct GridCellStyle
@@ -145,12 +146,6 @@ private:
         QHash<int, GridCellStyle> styles;
         int height = -1;
     };
-    // A cell's text: a slice of m_chars.
-    struct Slice
-    {
-        quint32 offset = 0;
-        quint32 length = 0;
-    };
     struct BorderRule
     {
         Block block;
@@ -164,17 +159,6 @@ private:
         int cellType = 0;
     };
 
-    Slice& slice(int row, int col) { return m_cells[size_t(row) * size_t(m_cols) + size_t(col)]; }
-    const Slice& slice(int row, int col) const { return m_cells[size_t(row) * size_t(m_cols) + size_t(col)]; }
-    // Texts go to the end of m_chars (after makeRoom, and never a view of m_chars itself, which
-    // moves as it grows); the characters of a text no cell shows any more are counted unused.
-    bool isOwn(QAnyStringView text) const;
-    void makeRoom(size_t length);
-    Slice append(QAnyStringView text);
-    void release(const Slice& slice) { m_unused += slice.length; }
-    // Drops the unused characters when they are most of the buffer.
-    void compactIfWasteful();
-    void compact();
     // A structural change is about to happen; finished by endChange().
     void beginChange();
     void endChange();
@@ -186,12 +170,8 @@ private:
     int firstVisibleRow(int from, int to) const;
     int lastVisibleRow(int from, int to) const;
 
-    // Cell texts live in one character buffer, so that filling a grid allocates nothing per row or
-    // cell and emptying it frees one block; m_cells holds rows() x cols() slices, row by row.
     std::vector<Row> m_rows;
-    std::vector<Slice> m_cells;
-    std::vector<char16_t> m_chars;
-    size_t m_unused = 0; // characters of m_chars that no cell shows
+    GridTexts m_texts;
     int m_cols = 2;
     std::vector<Column> m_columns;
     QList<Block> m_merges;
