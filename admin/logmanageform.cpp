@@ -8,11 +8,11 @@
 #include <QRadioButton>
 
 #include "admin/logsearch.h"
-#include "admin/toolband.h"
 #include "controls/datefield.h"
 #include "controls/foxdate.h"
 #include "controls/foxtext.h"
 #include "controls/skincolors.h"
+#include "controls/toolband.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
 #include "core/formsizelimits.h"
@@ -79,11 +79,11 @@ LogManageForm::LogManageForm(QWidget* parent) : QWidget(parent)
 
 void LogManageForm::buildBand()
 {
-    int left = 8;
-    VsNetBut1 = AddBandButton(this, QStringLiteral("VsNetBut1"), QString(), left);
-    VsNetBut2 = AddBandButton(this, QStringLiteral("VsNetBut2"), QStringLiteral("打印日志"), left);
-    VsNetBut8 = AddBandButton(this, QStringLiteral("VsNetBut8"), QString(), left);
-    VsNetBut7 = AddBandButton(this, QStringLiteral("VsNetBut7"), QStringLiteral("关 闭"), left);
+    ToolBand band(this, 8);
+    VsNetBut1 = band.addSeparator(QStringLiteral("VsNetBut1"));
+    VsNetBut2 = band.addButton(QStringLiteral("VsNetBut2"), QStringLiteral("打印日志"));
+    VsNetBut8 = band.addSeparator(QStringLiteral("VsNetBut8"));
+    VsNetBut7 = band.addButton(QStringLiteral("VsNetBut7"), QStringLiteral("关 闭"));
     connect(VsNetBut2, &VsNetBut::Click, this,
             [this] { PrintGrid(Grid1, QStringLiteral("日志清单"), QString(), false, -1, 0); });
     connect(VsNetBut7, &VsNetBut::Click, this, &QWidget::close);

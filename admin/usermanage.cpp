@@ -4,9 +4,9 @@
 #include <QLabel>
 
 #include "admin/ownsettings.h"
-#include "admin/toolband.h"
 #include "controls/foxtext.h"
 #include "controls/skincolors.h"
+#include "controls/toolband.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
 #include "platform/prompts.h"
@@ -34,12 +34,12 @@ UserManage::UserManage(QWidget* parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("个人资料管理"));
 
-    int left = 8;
-    VsNetBut1.push_back(AddBandButton(this, QStringLiteral("VsNetBut1"), QString(), left));
-    VsNetBut2 = AddBandButton(this, QStringLiteral("VsNetBut2"), QStringLiteral("保存资料"), left);
-    VsNetBut3 = AddBandButton(this, QStringLiteral("VsNetBut3"), QStringLiteral("测试邮箱"), left);
-    VsNetBut1.push_back(AddBandButton(this, QStringLiteral("VsNetBut1"), QString(), left));
-    VsNetBut9 = AddBandButton(this, QStringLiteral("VsNetBut9"), QStringLiteral("退 出"), left);
+    ToolBand band(this, 8);
+    VsNetBut1.push_back(band.addSeparator(QStringLiteral("VsNetBut1")));
+    VsNetBut2 = band.addButton(QStringLiteral("VsNetBut2"), QStringLiteral("保存资料"));
+    VsNetBut3 = band.addButton(QStringLiteral("VsNetBut3"), QStringLiteral("测试邮箱"));
+    VsNetBut1.push_back(band.addSeparator(QStringLiteral("VsNetBut1")));
+    VsNetBut9 = band.addButton(QStringLiteral("VsNetBut9"), QStringLiteral("退 出"));
 
     const auto label = [this](const QString& caption, int row) {
         auto* text = new QLabel(caption, this);

@@ -77,7 +77,10 @@ QComboBox* AddDropDown(QWidget* form, const QString& name, const QRect& rect)
     return combo;
 }
 
-AffairToolbar::AffairToolbar(QWidget* form, int width) : m_panel(new QWidget(form))
+AffairToolbar::AffairToolbar(QWidget* form, int width)
+    : m_panel(new QWidget(form)),
+      m_band(m_panel, 2,
+             ToolBandSizes{(Height - ButtonHeight) / 2, ButtonWidth, ButtonHeight, SeparatorWidth})
 {
     m_panel->setObjectName(QStringLiteral("Toolbar"));
     m_panel->setGeometry(0, 0, width, Height);
@@ -85,25 +88,12 @@ AffairToolbar::AffairToolbar(QWidget* form, int width) : m_panel(new QWidget(for
 
 VsNetBut* AffairToolbar::addButton(const QString& name, const QString& caption)
 {
-    auto* button = new VsNetBut(m_panel);
-    button->setObjectName(name);
-    button->setGeometry(m_left, (Height - ButtonHeight) / 2, ButtonWidth, ButtonHeight);
-    button->setCaptionAreaPercent(100);
-    button->setCaption(caption);
-    m_left += ButtonWidth;
-    return button;
+    return m_band.addButton(name, caption);
 }
 
 void AffairToolbar::addSeparator()
 {
-    auto* separator = new VsNetBut(m_panel);
-    separator->setObjectName(QStringLiteral("VsNetBut1"));
-    separator->setCaption(QString());
-    separator->setGeometry(m_left, (Height - ButtonHeight) / 2, SeparatorWidth, ButtonHeight);
-    separator->setButtonAppearance(VsNetBut::sbSep2003);
-    separator->setEnabled(false);
-    m_left += SeparatorWidth;
-    m_separators.push_back(separator);
+    m_separators.push_back(m_band.addSeparator(QStringLiteral("VsNetBut1")));
 }
 
 std::pair<VsNetBut*, VsNetBut*> AddSaveCloseToolbar(QWidget* dialog, int width)

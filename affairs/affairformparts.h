@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include "controls/toolband.h"
+
 class FoxText;
 class FoxTextMu;
 class QComboBox;
@@ -51,7 +53,7 @@ public:
 
 private:
     QWidget* m_panel = nullptr;
-    int m_left = 2;
+    ToolBand m_band;
     std::vector<VsNetBut*> m_separators;
 };
 

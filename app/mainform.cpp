@@ -35,6 +35,7 @@
 #include "app/mainformlogic.h"
 #include "core/session.h"
 #include "controls/skincolors.h"
+#include "controls/toolband.h"
 #include "core/skins.h"
 #include "platform/prompts.h"
 #include "platform/twips.h"
@@ -255,28 +256,16 @@ void MainForm::buildToolbar()
     layout->addWidget(MdiArea, 1);
     setCentralWidget(central);
 
-    int left = 2;
-    const auto button = [this, &left](const QString& name, const QString& caption,
+    ToolBand band(QuickMenu, 2, {ToolButtonTop, ToolButtonWidth, ToolButtonHeight, GroupFrameWidth});
+    const auto button = [this, &band](const QString& name, const QString& caption,
                                       void (MainForm::*handler)()) {
-        auto* b = new VsNetBut(QuickMenu);
-        b->setObjectName(name);
-        b->setGeometry(left, ToolButtonTop, ToolButtonWidth, ToolButtonHeight);
-        // Captions only: the whole button is caption area.
-        b->setCaptionAreaPercent(100);
-        b->setCaption(caption);
-        left += ToolButtonWidth;
+        VsNetBut* b = band.addButton(name, caption);
         if (handler)
             connect(b, &VsNetBut::Click, this, handler);
         return b;
     };
-    const auto groupFrame = [this, &left] {
-        auto* b = new VsNetBut(QuickMenu);
-        b->setObjectName(QStringLiteral("VsNetBut1"));
-        b->setCaption(QString());
-        b->setGeometry(left, ToolButtonTop, GroupFrameWidth, ToolButtonHeight);
-        b->setButtonAppearance(VsNetBut::sbSep2003);
-        left += GroupFrameWidth;
-        VsNetBut1.push_back(b);
+    const auto groupFrame = [this, &band] {
+        VsNetBut1.push_back(band.addSeparator(QStringLiteral("VsNetBut1")));
     };
 
     VsNetBut2 =

@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "controls/vsnetbut.h"
+#include "controls/toolband.h"
 #include "core/dblayer.h"
 #include "core/session.h"
 #include "platform/grid.h"
@@ -11,19 +11,10 @@
 
 VsNetBut* AddToolButton(QWidget* bar, const QString& name, const QString& caption, int leftTwips)
 {
-    auto* button = new VsNetBut(bar);
-    button->setObjectName(name);
-    button->setCaption(caption);
-    if (caption.isEmpty()) {
-        button->setButtonAppearance(VsNetBut::sbSep2003);
-        button->setEnabled(false);
-        button->setGeometry(TwipsToPixels(leftTwips), TwipsToPixels(60), TwipsToPixels(60),
-                            TwipsToPixels(705));
-    } else {
-        button->setGeometry(TwipsToPixels(leftTwips), TwipsToPixels(60), TwipsToPixels(855),
-                            TwipsToPixels(705));
-    }
-    return button;
+    // Captions in the control's default caption area (80 %), not across the whole face.
+    ToolBand band(bar, TwipsToPixels(leftTwips),
+                  {TwipsToPixels(60), TwipsToPixels(855), TwipsToPixels(705), TwipsToPixels(60), 80});
+    return caption.isEmpty() ? band.addSeparator(name) : band.addButton(name, caption);
 }
 
 void FillOwnerFilter(QComboBox* combo, QWidget* label)

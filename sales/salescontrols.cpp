@@ -1,6 +1,7 @@
 #include "sales/salescontrols.h"
 
 #include "controls/foxtext.h"
+#include "controls/toolband.h"
 #include "controls/vsnetbut.h"
 
 namespace {
@@ -23,26 +24,9 @@ FoxText* NewFoxText(QWidget* parent, const QString& name, BoxKind kind, int maxL
     return box;
 }
 
-QList<VsNetBut*> BuildToolbar(QWidget* parent, int left, int top, const QList<ToolbarEntry>& entries)
+QList<VsNetBut*> BuildToolbar(QWidget* parent, int left, int top, const QList<ToolBandEntry>& entries)
 {
-    QList<VsNetBut*> buttons;
-    for (const ToolbarEntry& entry : entries) {
-        auto* b = new VsNetBut(parent);
-        b->setObjectName(entry.name);
-        b->setCaption(entry.caption);
-        if (entry.caption.isEmpty()) {
-            b->setButtonAppearance(VsNetBut::sbSep2003);
-            b->setEnabled(false);
-            b->setGeometry(left, top, SeparatorWidth, ButtonHeight);
-            left += SeparatorWidth;
-        } else {
-            b->setCaptionAreaPercent(100);
-            b->setGeometry(left, top, ButtonWidth, ButtonHeight);
-            left += ButtonWidth;
-        }
-        buttons.append(b);
-    }
-    return buttons;
+    return ToolBand(parent, left, {top, ButtonWidth, ButtonHeight, SeparatorWidth}).add(entries);
 }
 
 EditToolbar BuildEditToolbar(QWidget* dialog)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include "controls/toolband.h"
 #include "sales/salesnumbers.h"
 
 class FoxText;
@@ -13,15 +14,9 @@ class VsNetBut;
 // when decimals is set) of at most maxLength characters.
 FoxText* NewFoxText(QWidget* parent, const QString& name, BoxKind kind, int maxLength = 0);
 
-// A button of a window's toolbar; one without caption is a disabled separator.
-struct ToolbarEntry
-{
-    QString name;
-    QString caption;
-};
-
-// Places the buttons in a row from (left, top) on parent and returns them in the entries' order.
-QList<VsNetBut*> BuildToolbar(QWidget* parent, int left, int top, const QList<ToolbarEntry>& entries);
+// Places a window's toolbar buttons in a row from (left, top) on parent (an entry without caption is
+// a separator) and returns them in the entries' order.
+QList<VsNetBut*> BuildToolbar(QWidget* parent, int left, int top, const QList<ToolBandEntry>& entries);
 
 // The toolbar of the edit dialogs: "保存资料", "资料重置", "资料删除" (always disabled) and "关 闭",
 // with separators between them.
