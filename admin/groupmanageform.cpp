@@ -72,18 +72,6 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& captio
     return frame;
 }
 
-void setItemData(QListWidgetItem* item, qint32 id)
-{
-    item->setData(Qt::UserRole, id);
-}
-
-QListWidgetItem* addItem(QListWidget* list, const QString& text, qint32 id)
-{
-    auto* item = new QListWidgetItem(text, list);
-    setItemData(item, id);
-    return item;
-}
-
 } // namespace
 
 GroupManageForm::GroupManageForm(QWidget* parent) : QDialog(parent)
@@ -271,7 +259,7 @@ void GroupManageForm::List4_Click()
 void GroupManageForm::Command1_Click()
 {
     const UserGroup group = AddUserGroup();
-    addItem(List1, group.name, group.id);
+    AddListItem(List1, group.name, group.id);
     List1->setCurrentRow(List1->count() - 1);
 }
 
@@ -315,7 +303,7 @@ void GroupManageForm::Command3_Click()
     if (index < 0)
         return;
     const qint32 id = AddUser(ItemData(List1, index));
-    addItem(List2, QStringLiteral("新增用户") + QString::number(id), id);
+    AddListItem(List2, QStringLiteral("新增用户") + QString::number(id), id);
     List2->setCurrentRow(List2->count() - 1);
     setUserButtons(true);
     FillAllUsers();
@@ -349,7 +337,7 @@ void GroupManageForm::Command7_Click()
     List3->clear();
     for (int k = 0; k < List1->count(); ++k) {
         if (k != group)
-            addItem(List3, List1->item(k)->text(), ItemData(List1, k));
+            AddListItem(List3, List1->item(k)->text(), ItemData(List1, k));
     }
     List3->setCurrentRow(0);
     showMoving(true);
@@ -373,24 +361,8 @@ void GroupManageForm::Command9_Click()
 
 void GroupManageForm::Command10_Click(int Index)
 {
-    const int selected = List4->currentRow();
-    const int target = Index == 0 ? selected - 1 : selected + 1;
-    if (selected < 0 || target < 0 || target >= List4->count())
-        return;
-    QListWidgetItem* from = List4->item(selected);
-    QListWidgetItem* to = List4->item(target);
-    const QString text = from->text();
-    const qint32 id = ItemData(List4, selected);
-    from->setText(to->text());
-    setItemData(from, ItemData(List4, target));
-    to->setText(text);
-    setItemData(to, id);
-    List4->setCurrentRow(target);
-
-    QList<qint32> ids;
-    for (int k = 0; k < List4->count(); ++k)
-        ids.append(ItemData(List4, k));
-    SaveUserOrder(ids);
+    if (MoveSelectedItem(List4, Index == 0))
+        SaveUserOrder(ItemDataList(List4));
 }
 
 void GroupManageForm::Command4_Click()

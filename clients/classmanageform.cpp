@@ -19,11 +19,6 @@ constexpr int SideWidth = 160;
 constexpr int ButtonWidth = 90;
 constexpr int ButtonHeight = 28;
 
-void setItemData(QListWidgetItem* item, qint32 id)
-{
-    item->setData(Qt::UserRole, id);
-}
-
 } // namespace
 
 ClassManageForm::ClassManageForm(QWidget* parent) : QDialog(parent)
@@ -89,7 +84,7 @@ void ClassManageForm::Form_Load()
     const QList<ClassItem> items = ClassTable(tabName).loadAndRenumber();
     const QSignalBlocker blocker(List1);
     for (const ClassItem& value : items)
-        setItemData(new QListWidgetItem(value.name, List1), value.id);
+        AddListItem(List1, value.name, value.id);
     // Set through the view, so that tabbing into the list does not pick its first value.
     List1->setCurrentIndex(QModelIndex());
 }
@@ -108,7 +103,7 @@ void ClassManageForm::Command2_Click()
 {
     const QString name = QStringLiteral("新增") + Caption();
     const qint32 id = ClassTable(tabName).add(name);
-    setItemData(new QListWidgetItem(name, List1), id);
+    AddListItem(List1, name, id);
     List1->setCurrentRow(List1->count() - 1);
 }
 
@@ -130,26 +125,11 @@ void ClassManageForm::Command3_Click()
 
 void ClassManageForm::Command1_Click(int Index)
 {
-    const int selected = List1->currentRow();
-    const int target = Index == 0 ? selected - 1 : selected + 1;
-    if (selected < 0 || target < 0 || target >= List1->count())
-        return;
-    QListWidgetItem* from = List1->item(selected);
-    QListWidgetItem* to = List1->item(target);
-    const QString text = from->text();
-    const qint32 id = ItemData(List1, selected);
-    from->setText(to->text());
-    setItemData(from, ItemData(List1, target));
-    to->setText(text);
-    setItemData(to, id);
-    List1->setCurrentRow(target);
-    SaveOrder();
+    if (MoveSelectedItem(List1, Index == 0))
+        SaveOrder();
 }
 
 void ClassManageForm::SaveOrder()
 {
-    QList<qint32> ids;
-    for (int k = 0; k < List1->count(); ++k)
-        ids.append(ItemData(List1, k));
-    ClassTable(tabName).saveOrder(ids);
+    ClassTable(tabName).saveOrder(ItemDataList(List1));
 }

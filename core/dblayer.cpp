@@ -201,15 +201,11 @@ void FillList(QListWidget* list, const QString& sql, const QString& textField, c
     {
         const QSignalBlocker blocker(list);
         list->clear();
-        const auto add = [list](const QString& text, const QVariant& data) {
-            auto* item = new QListWidgetItem(text, list);
-            item->setData(Qt::UserRole, data);
-        };
         if (!firstItem.isEmpty())
-            add(firstItem, dataField.isEmpty() ? QVariant() : QVariant(firstItemData));
+            AddListItem(list, firstItem, dataField.isEmpty() ? QVariant() : QVariant(firstItemData));
         if (!dataField.isEmpty()) {
             fillFromQuery(sql, textField, dataField, params,
-                          [&add](const QString& text, qint32 data) { add(text, data); });
+                          [list](const QString& text, qint32 data) { AddListItem(list, text, data); });
         }
         list->setCurrentRow(-1);
     }
@@ -229,4 +225,37 @@ qint32 ItemData(const QListWidget* list, int index)
     if (index < 0 || index >= list->count())
         return 0;
     return list->item(index)->data(Qt::UserRole).toInt();
+}
+
+QList<qint32> ItemDataList(const QListWidget* list)
+{
+    QList<qint32> data;
+    for (int k = 0; k < list->count(); ++k)
+        data.append(ItemData(list, k));
+    return data;
+}
+
+QListWidgetItem* AddListItem(QListWidget* list, const QString& text, const QVariant& data)
+{
+    auto* item = new QListWidgetItem(text, list);
+    item->setData(Qt::UserRole, data);
+    return item;
+}
+
+bool MoveSelectedItem(QListWidget* list, bool up)
+{
+    const int selected = list->currentRow();
+    const int target = up ? selected - 1 : selected + 1;
+    if (selected < 0 || target < 0 || target >= list->count())
+        return false;
+    QListWidgetItem* from = list->item(selected);
+    QListWidgetItem* to = list->item(target);
+    const QString text = from->text();
+    const QVariant data = from->data(Qt::UserRole);
+    from->setText(to->text());
+    from->setData(Qt::UserRole, to->data(Qt::UserRole));
+    to->setText(text);
+    to->setData(Qt::UserRole, data);
+    list->setCurrentRow(target);
+    return true;
 }

@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QListWidget;
+class QListWidgetItem;
 
 // The shared connection and the four shared recordset slots.
 extern Database Conn;
@@ -68,3 +69,11 @@ void FillList(QListWidget* list, const QString& sql, const QString& textField, c
 // The 32-bit data value of an entry of a filled control (0 when out of range).
 qint32 ItemData(const QComboBox* combo, int index);
 qint32 ItemData(const QListWidget* list, int index);
+// The data values of every entry of a list, top down.
+QList<qint32> ItemDataList(const QListWidget* list);
+
+// A list entry at the end, with its data as FillList gives it.
+QListWidgetItem* AddListItem(QListWidget* list, const QString& text, const QVariant& data);
+// Swaps the selected entry of a list (text and data) with the one above it (up) or below it and
+// selects it in its new place. False, and nothing changes, without a selection or a neighbour there.
+bool MoveSelectedItem(QListWidget* list, bool up);
