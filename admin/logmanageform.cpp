@@ -245,8 +245,7 @@ void LogManageForm::dayPicked()
 
 void LogManageForm::dayUnreadable()
 {
-    MsgBox(UnreadableDay);
-    Text3->setLocked(false);
+    ReportUnreadableDate(Text3, UnreadableDay);
 }
 
 void LogManageForm::Command1_Click()

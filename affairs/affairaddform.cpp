@@ -91,8 +91,7 @@ void AffairAddForm::Form_Load()
 
 void AffairAddForm::Text3_Unreadable()
 {
-    MsgBox(QStringLiteral("日期输入出错，请手动输入"));
-    Text3->setLocked(false);
+    ReportUnreadableDate(Text3);
 }
 
 void AffairAddForm::Command1_Click()

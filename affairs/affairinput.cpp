@@ -23,14 +23,6 @@ qint32 DaysValue(const QString& text)
     return value < 0 ? std::numeric_limits<qint32>::min() : std::numeric_limits<qint32>::max();
 }
 
-QDate ReadDateBox(const QString& text)
-{
-    // An empty box is no date here (the calendar takes it as today only to open on a day).
-    if (text.trimmed().isEmpty())
-        return QDate();
-    return DateField::readDate(text, QDate::currentDate());
-}
-
 QString ReadMonthDayBox(const QString& text)
 {
     if (text.trimmed().isEmpty())

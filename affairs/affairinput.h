@@ -17,9 +17,6 @@ inline const QString UnreadableDateError = QStringLiteral("、日期输入出错
 // neighbour); 0 when the text holds no number; the nearest 32-bit value when it does not fit.
 qint32 DaysValue(const QString& text);
 
-// The day a date box shows ("yyyy-mm-dd" or "yyyy年mm月dd日"); invalid when it reads as no date.
-QDate ReadDateBox(const QString& text);
-
 // The month and day of a yearly schedule's box ("mm月dd日", or a full date) as "mmdd"; 29 February
 // becomes "0228", as when it is picked. Empty when the text reads as no day of the year.
 QString ReadMonthDayBox(const QString& text);

@@ -207,15 +207,14 @@ void AffairRegularAdd::Option1_Click(int Index)
     FoxText2->setEnabled(Index != Daily);
     if (ReadMonthDayBox(Text3[0]->Text()).isEmpty())
         Text3[0]->setText(AffairToday().toString(MonthDayFormat));
-    if (!ReadDateBox(Text3[1]->Text()).isValid())
+    if (!DateField::readBox(Text3[1]->Text()).isValid())
         Text3[1]->setText(AffairToday().toString(DayFormat));
     CurKind = static_cast<qint16>(Index);
 }
 
 void AffairRegularAdd::Text3_Unreadable(int Index)
 {
-    MsgBox(QStringLiteral("日期输入出错，请手动输入"));
-    Text3[Index]->setLocked(false);
+    ReportUnreadableDate(Text3[Index]);
 }
 
 void AffairRegularAdd::FoxDate1_Picked(int Index)

@@ -1,6 +1,7 @@
 #include "affairs/oneoffaffair.h"
 
 #include "affairs/affairinput.h"
+#include "controls/datefield.h"
 #include "core/dblayer.h"
 #include "core/session.h"
 #include "core/writelog.h"
@@ -18,7 +19,7 @@ QStringList CheckOneOffAffair(const OneOffAffair& affair, const QDate& today)
     QStringList errors;
     if (affair.name.isEmpty())
         errors << QStringLiteral("、事务名称不能为空！");
-    const QDate day = ReadDateBox(affair.dateText);
+    const QDate day = DateField::readBox(affair.dateText);
     if (!day.isValid())
         errors << UnreadableDateError;
     else if (day < today)
@@ -36,7 +37,8 @@ qint32 SaveOneOffAffair(const OneOffAffair& affair)
                                      "GetAffairSubject, GetClient, AffairDate, RemainDate, RegularRemark) "
                                      "values (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                       {key, CurUserID, affair.name, affair.wayId, affair.typeId, affair.clientId,
-                       ReadDateBox(affair.dateText), qMax(0, DaysValue(affair.leadText)), affair.remark});
+                       DateField::readBox(affair.dateText), qMax(0, DaysValue(affair.leadText)),
+                       affair.remark});
         });
     WriteLog(LogAdd, LogOneOffAffair, id);
     tx.commit();

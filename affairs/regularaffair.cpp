@@ -4,6 +4,7 @@
 #include "affairs/affairinput.h"
 #include "affairs/clientname.h"
 #include "affairs/regularschedule.h"
+#include "controls/datefield.h"
 #include "core/dblayer.h"
 #include "core/session.h"
 #include "core/writelog.h"
@@ -20,7 +21,7 @@ QString buildSchedule(const RegularAffairInput& input, int cycle)
 {
     switch (input.kind) {
     case EveryNDays:
-        return ReadDateBox(input.startText).toString(QStringLiteral("yyyyMMdd")) +
+        return DateField::readBox(input.startText).toString(QStringLiteral("yyyyMMdd")) +
                QStringLiteral("%1").arg(cycle, 3, 10, QLatin1Char('0'));
     case Weekly:
         return QString::number(input.weekdayIndex + 1);
@@ -119,7 +120,7 @@ QStringList CheckRegularAffair(const RegularAffairInput& input, QString* schedul
     }
     if (testLead && leadDays >= cycle && leadDays != 0)
         errors << QStringLiteral("、提前几日提醒，应该小所设的周期，0 表示只到事务当日提醒。");
-    if ((input.kind == EveryNDays && !ReadDateBox(input.startText).isValid()) ||
+    if ((input.kind == EveryNDays && !DateField::readBox(input.startText).isValid()) ||
         (input.kind == Yearly && ReadMonthDayBox(input.yearDayText).isEmpty()))
         errors << UnreadableDateError;
     if (errors.isEmpty()) {

@@ -12,7 +12,6 @@
 
 namespace {
 
-const QString UnreadableMonth = QStringLiteral("日期输入出错，请手动输入");
 constexpr int LabelWidth = 70;
 constexpr int TextWidth = 100;
 constexpr int StepWidth = 70;
@@ -55,7 +54,7 @@ QDate MonthInput::firstDay()
 {
     const QDate day = MonthStart(Text3->Text());
     if (!day.isValid())
-        MsgBox(UnreadableMonth);
+        MsgBox(UnreadableDateText);
     return day;
 }
 
@@ -89,8 +88,7 @@ void MonthInput::NextMonth_Click(int Index)
 
 void MonthInput::Text3_Unreadable()
 {
-    MsgBox(UnreadableMonth);
-    Text3->setLocked(false);
+    ReportUnreadableDate(Text3);
 }
 
 void MonthInput::FoxDate1_Click()

@@ -122,8 +122,7 @@ void ClientAddForm::Command4_Click()
 
 void ClientAddForm::Text3_Unreadable()
 {
-    MsgBox(QStringLiteral("日期输入出错，请手动输入"));
-    Text3->setLocked(false);
+    ReportUnreadableDate(Text3);
 }
 
 void ClientAddForm::VsNetBut4_Click()

@@ -8,6 +8,7 @@
 #include "clients/contractpanel.h"
 #include "clients/recordsave.h"
 #include "controls/cityselect.h"
+#include "controls/datefield.h"
 #include "controls/foxtext.h"
 #include "controls/foxtextmu.h"
 #include "core/dblayer.h"
@@ -44,7 +45,7 @@ bool ClientAddForm::checkFields(ClientFields& fields, QList<ContractEntry>& entr
     Text6->setText(fields.remark);
     Text7->setText(fields.zipcode);
 
-    const QDate birthday = ReadBirthday(fields.birthday);
+    const QDate birthday = DateField::readBox(fields.birthday);
     if (!birthday.isValid()) {
         Text3_Unreadable();
         return false;

@@ -67,13 +67,6 @@ bool LoadClientFields(qint32 clientId, const QStringList& classTables, ClientFie
     return true;
 }
 
-QDate ReadBirthday(const QString& text)
-{
-    if (text.trimmed().isEmpty())
-        return QDate();
-    return DateField::readDate(text, QDate::currentDate());
-}
-
 qint64 SalaryValue(const QString& text)
 {
     bool ok = false;
@@ -146,7 +139,7 @@ SavedClient SaveClient(qint32 clientId, const ClientFields& fields, const QStrin
         rs.SetValue(QStringLiteral("ClientPinyin"), GetPinyinInitials(fields.name));
         rs.SetValue(QStringLiteral("sex"), fields.sex);
         rs.SetValue(QStringLiteral("personcard"), fields.personCard);
-        rs.SetValue(QStringLiteral("Birthday"), ReadBirthday(fields.birthday));
+        rs.SetValue(QStringLiteral("Birthday"), DateField::readBox(fields.birthday));
         rs.SetValue(QStringLiteral("zipcode"), fields.zipcode);
         rs.SetValue(QStringLiteral("salary"), SalaryValue(fields.salary));
         rs.SetValue(QStringLiteral("address"), fields.address);

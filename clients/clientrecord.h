@@ -34,8 +34,6 @@ ClientFields NewClientFields(qsizetype classCount);
 // false when no client has the id. One classification value per entry of classTables.
 bool LoadClientFields(qint32 clientId, const QStringList& classTables, ClientFields& fields);
 
-// The birthday a text stands for (both written forms); invalid when it is none, empty included.
-QDate ReadBirthday(const QString& text);
 // The stored salary: the whole part of the typed number, 0 for an empty or non-numeric text.
 qint64 SalaryValue(const QString& text);
 

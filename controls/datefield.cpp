@@ -7,6 +7,7 @@
 
 #include "controls/foxdate.h"
 #include "controls/foxtextbase.h"
+#include "platform/prompts.h"
 
 namespace {
 
@@ -85,6 +86,19 @@ QDate DateField::readDate(const QString& text, const QDate& today)
     if (match.hasMatch())
         return QDate(today.year(), match.captured(1).toInt(), match.captured(2).toInt());
     return QDate();
+}
+
+QDate DateField::readBox(const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return QDate();
+    return readDate(text, QDate::currentDate());
+}
+
+void ReportUnreadableDate(FoxTextBase* box, const QString& text)
+{
+    MsgBox(text);
+    box->setLocked(false);
 }
 
 bool DateField::eventFilter(QObject* watched, QEvent* event)

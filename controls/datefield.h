@@ -8,7 +8,13 @@
 
 #include "controls/foxdate.h"
 
+class FoxTextBase;
 class QWidget;
+
+// What a window says when the text of a date box reads as no date.
+inline const QString UnreadableDateText = QStringLiteral("日期输入出错，请手动输入");
+// Says so (text) and unlocks the box, so that the date can be typed by hand.
+void ReportUnreadableDate(FoxTextBase* box, const QString& text = UnreadableDateText);
 
 // The drop-down calendar of a window's date fields: a click in a field sets the calendar's SelDate
 // to the field's date (today when the field is empty), places the calendar under the field and
@@ -35,6 +41,8 @@ public:
     // (its first day) or "mm月dd日" (in the year of today). Invalid when the text is none of these;
     // an empty text is today.
     static QDate readDate(const QString& text, const QDate& today);
+    // The date typed in a box: as readDate against today, but an empty box is no date.
+    static QDate readBox(const QString& text);
 
 Q_SIGNALS:
     // The calendar was shown for field index.

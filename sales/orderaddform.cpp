@@ -34,7 +34,6 @@ constexpr int ChangedCol = 6;
 
 const QString NoCompany = QStringLiteral("未选择公司");
 const QString NoClient = QStringLiteral("未选择");
-const QString UnreadableDate = QStringLiteral("日期输入出错，请手动输入");
 
 constexpr int LabelLeft = 16;
 constexpr int FieldLeft = 90;
@@ -72,10 +71,7 @@ OrderAddform::OrderAddform(QWidget* parent) : QDialog(parent)
     connect(Command5[1], &QPushButton::clicked, this, [this] { Command5_Click(1); });
     connect(Command7, &QPushButton::clicked, this, &OrderAddform::Command7_Click);
     connect(Command8, &QPushButton::clicked, this, &OrderAddform::Command8_Click);
-    connect(m_dateField, &DateField::unreadable, this, [this] {
-        MsgBox(UnreadableDate);
-        Text3->setLocked(false);
-    });
+    connect(m_dateField, &DateField::unreadable, this, [this] { ReportUnreadableDate(Text3); });
     connect(VsNetBut2, &VsNetBut::Click, this, &OrderAddform::VsNetBut2_Click);
     connect(VsNetBut4, &VsNetBut::Click, this, &OrderAddform::LoadOrder);
     connect(VsNetBut7, &VsNetBut::Click, this, &OrderAddform::VsNetBut7_Click);
@@ -297,10 +293,9 @@ void OrderAddform::VsNetBut2_Click()
         MsgBox(errors.message());
         return;
     }
-    const QString dateText = TrimText(Text3->Text());
-    form.orderDate = dateText.isEmpty() ? QDate() : DateField::readDate(dateText, QDate::currentDate());
+    form.orderDate = DateField::readBox(Text3->Text());
     if (!form.orderDate.isValid()) {
-        MsgBox(UnreadableDate);
+        MsgBox(UnreadableDateText);
         return;
     }
     if (!ClientBelongsToCompany(CompanyId, ClientId) &&

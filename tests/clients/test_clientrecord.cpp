@@ -2,6 +2,7 @@
 
 #include "clients/clientrecord.h"
 #include "clients/companyrecord.h"
+#include "controls/datefield.h"
 #include "core/dblayer.h"
 #include "core/session.h"
 #include "platform/dberror.h"
@@ -47,10 +48,10 @@ TEST(ClientFieldValues, SalaryAndBirthdayReadTheTypedTexts)
     EXPECT_EQ(SalaryValue(QString()), 0);
     EXPECT_EQ(SalaryValue(QStringLiteral("abc")), 0);
     EXPECT_EQ(SalaryValue(QStringLiteral("99999999999999999999999")), 0);
-    EXPECT_EQ(ReadBirthday(QStringLiteral("1960年01月01日")), QDate(1960, 1, 1));
-    EXPECT_EQ(ReadBirthday(QStringLiteral("1975-06-15")), QDate(1975, 6, 15));
-    EXPECT_FALSE(ReadBirthday(QString()).isValid());
-    EXPECT_FALSE(ReadBirthday(QStringLiteral("1975-02-30")).isValid());
+    EXPECT_EQ(DateField::readBox(QStringLiteral("1960年01月01日")), QDate(1960, 1, 1));
+    EXPECT_EQ(DateField::readBox(QStringLiteral("1975-06-15")), QDate(1975, 6, 15));
+    EXPECT_FALSE(DateField::readBox(QString()).isValid());
+    EXPECT_FALSE(DateField::readBox(QStringLiteral("1975-02-30")).isValid());
 }
 
 TEST_F(ClientRecordTest, ASaveThatFailsMidwayLeavesTheDatabaseAsItWas)
