@@ -15,6 +15,7 @@
 #include "controls/toolband.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
+#include "core/formplacement.h"
 #include "core/formsizelimits.h"
 #include "core/printgrid.h"
 #include "core/session.h"
@@ -199,20 +200,11 @@ void LogManageForm::Form_Load()
 void LogManageForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!m_placed)
-        placeInMainWindow();
-}
-
-// A child window sits in the main window: centred across, four tenths of the free height down.
-void LogManageForm::placeInMainWindow()
-{
-    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (!frame || !frame->window())
-        return;
-    m_placed = true;
-    const QSize main = frame->window()->size();
-    frame->move(qMax(0, (main.width() - frame->width()) / 2),
-                qMax(0, int((main.height() - frame->height()) * 0.4)));
+    // Placed once, when first shown as a child window: four tenths of the free height down.
+    if (!m_placed && qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        m_placed = true;
+        PlaceInMainWindow(this, 0.4);
+    }
 }
 
 void LogManageForm::resizeEvent(QResizeEvent* event)

@@ -58,7 +58,6 @@ private:
     void buildFilters();
     void buildGrid();
     void Form_Load();
-    void placeInMainWindow();
     void Option1_Click(int Index);
     void filterClick();
     void dayPicked();

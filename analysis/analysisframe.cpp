@@ -7,6 +7,7 @@
 #include "analysis/chartcell.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
+#include "core/formplacement.h"
 #include "core/formsizelimits.h"
 #include "core/printgrid.h"
 #include "platform/grid.h"
@@ -139,9 +140,7 @@ void AnalysisFrame::showEvent(QShowEvent* event)
     if (m_placed || !sub || !sub->mdiArea())
         return;
     m_placed = true;
-    const QSize area = sub->mdiArea()->viewport()->size();
-    sub->move(qMax(0, (area.width() - sub->width()) / 2),
-              qMax(0, int((area.height() - sub->height()) * 0.2)));
+    PlaceInMainWindow(this, 0.2);
 }
 
 void AnalysisFrame::fitChartCell()

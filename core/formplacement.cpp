@@ -1,13 +1,27 @@
 #include "core/formplacement.h"
 
+#include <QApplication>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 void PlaceInMainWindow(QWidget* Frm, double topFactor)
 {
-    auto* sub = qobject_cast<QMdiSubWindow*>(Frm->parentWidget());
-    if (!sub || !sub->mdiArea())
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(Frm->parentWidget())) {
+        if (QMdiArea* area = sub->mdiArea()) {
+            const QSize free = area->viewport()->size() - sub->size();
+            sub->move(qMax(0, free.width() / 2), qMax(0, int(free.height() * topFactor)));
+        }
         return;
-    const QSize area = sub->mdiArea()->viewport()->size();
-    sub->move((area.width() - sub->width()) / 2, int((area.height() - sub->height()) * topFactor));
+    }
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* main = qobject_cast<QMainWindow*>(top);
+        if (!main || !main->isVisible())
+            continue;
+        const QRect m = main->frameGeometry();
+        const QSize own = Frm->frameGeometry().size();
+        Frm->move(m.left() + (m.width() - own.width()) / 2,
+                  m.top() + int((m.height() - own.height()) * topFactor));
+        return;
+    }
 }

@@ -2,6 +2,8 @@
 
 class QWidget;
 
-// Places a child window of the main window in its area: centred across, and down by topFactor of
-// the room left above and below it. A window outside the main window's area stays where it is.
+// Places a window over the main window as the list, picker and dialog windows do at load: centred
+// across, and down by topFactor of the height left free. A child window of the main window is
+// placed in its window area (never above or left of it); a window of its own over the shown main
+// window; without a main window nothing moves.
 void PlaceInMainWindow(QWidget* Frm, double topFactor);

@@ -12,6 +12,7 @@
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
+#include "core/formplacement.h"
 #include "core/formsizelimits.h"
 #include "core/printgrid.h"
 #include "core/session.h"
@@ -19,7 +20,6 @@
 #include "platform/prompts.h"
 #include "sales/orderlist.h"
 #include "sales/partynames.h"
-#include "sales/placement.h"
 #include "sales/salescontrols.h"
 #include "sales/salesgrid.h"
 
