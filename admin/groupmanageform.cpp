@@ -56,10 +56,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption, 
 
 FoxText* makeNameBox(QWidget* parent, const QString& name, int top)
 {
-    auto* box = new FoxText(parent);
-    box->setObjectName(name);
-    box->setOnlyNumber(false);
-    box->setText(QString());
+    FoxText* box = NewTextBox(parent, name);
     box->moveTwips(SideLeft * TwipsPerPixel, top * TwipsPerPixel, SideWidth * TwipsPerPixel, box->Height());
     return box;
 }

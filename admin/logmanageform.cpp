@@ -111,11 +111,9 @@ void LogManageForm::buildFilters()
         Option1.push_back(option);
     }
 
-    Text3 = named(new FoxText(this), QStringLiteral("Text3"));
-    Text3->setOnlyNumber(false);
+    Text3 = NewTextBox(this, QStringLiteral("Text3"));
     Text3->setAlignment(2);
     Text3->setLocked(true);
-    Text3->setText(QString());
     Text3->moveTwips(left * TwipsPerPixel, FilterTop * TwipsPerPixel, 100 * TwipsPerPixel, Text3->Height());
 
     Picture1 = named(new QWidget(this), QStringLiteral("Picture1"));

@@ -48,10 +48,7 @@ UserManage::UserManage(QWidget* parent) : QDialog(parent)
     };
     const auto box = [this, &label](const QString& name, const QString& caption, int row, bool masked) {
         label(caption, row);
-        auto* field = new FoxText(this);
-        field->setObjectName(name);
-        field->setOnlyNumber(false);
-        field->setText(QString());
+        FoxText* field = NewTextBox(this, name);
         if (masked)
             field->setPasswordChar(QStringLiteral("*"));
         field->moveTwips(BoxLeft * TwipsPerPixel, rowTop(row) * TwipsPerPixel, BoxWidth * TwipsPerPixel,

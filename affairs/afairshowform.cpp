@@ -52,11 +52,8 @@ AFairShowForm::AFairShowForm(QWidget* parent) : QDialog(parent)
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    Text1 = new FoxText(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setOnlyNumber(false);
+    Text1 = NewTextBox(this, QStringLiteral("Text1"));
     Text1->setLocked(true);
-    Text1->setText(QString());
     Command2 = new QPushButton(this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command1 = new QPushButton(QStringLiteral("复制内容"), this);

@@ -47,10 +47,7 @@ QLabel* AddLabel(QWidget* form, const QString& name, const QString& caption, con
 
 FoxText* AddTextBox(QWidget* form, const QString& name, const QRect& rect, bool onlyNumber, bool centred)
 {
-    auto* box = new FoxText(form);
-    box->setObjectName(name);
-    box->setOnlyNumber(onlyNumber);
-    box->setText(QString());
+    FoxText* box = NewTextBox(form, name, onlyNumber);
     if (centred)
         box->setAlignment(CentredText);
     box->moveTwips(rect.x() * TwipsPerPixel, rect.y() * TwipsPerPixel, rect.width() * TwipsPerPixel,
@@ -60,10 +57,7 @@ FoxText* AddTextBox(QWidget* form, const QString& name, const QRect& rect, bool 
 
 FoxTextMu* AddRemarkBox(QWidget* form, const QRect& rect)
 {
-    auto* box = new FoxTextMu(form);
-    box->setObjectName(QStringLiteral("FoxTextMu1"));
-    box->setOnlyNumber(false);
-    box->setText(QString());
+    FoxTextMu* box = NewNoteBox(form, QStringLiteral("FoxTextMu1"));
     box->moveTwips(rect.x() * TwipsPerPixel, rect.y() * TwipsPerPixel, rect.width() * TwipsPerPixel,
                    rect.height() * TwipsPerPixel);
     return box;

@@ -24,9 +24,7 @@ MonthInput::MonthInput(QWidget* window, const QString& caption) : QObject(window
     Label8 = new QLabel(caption, window);
     Label8->setObjectName(QStringLiteral("Label8"));
     Label8->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Text3 = new FoxText(window);
-    Text3->setObjectName(QStringLiteral("Text3"));
-    Text3->setOnlyNumber(false);
+    Text3 = NewTextBox(window, QStringLiteral("Text3"));
     Text3->setAlignment(2);
     FoxDate1 = new FoxDate(window);
     FoxDate1->setObjectName(QStringLiteral("FoxDate1"));

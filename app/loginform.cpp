@@ -62,11 +62,8 @@ LoginForm::LoginForm(QWidget* parent) : QWidget(parent, Qt::Window)
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Label2 = new QLabel(QStringLiteral("密码："), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    FoxText1 = new FoxText(this);
-    FoxText1->setObjectName(QStringLiteral("FoxText1"));
-    FoxText1->setOnlyNumber(false);
+    FoxText1 = NewTextBox(this, QStringLiteral("FoxText1"));
     FoxText1->setPasswordChar(QStringLiteral("*"));
-    FoxText1->setText(QString());
     const auto button = [this](const QString& name, const QString& caption) {
         auto* b = new VsNetBut(this);
         b->setObjectName(name);

@@ -27,11 +27,8 @@ ClassManageForm::ClassManageForm(QWidget* parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose);
 
     // The text box comes first in the focus chain, so that showing the window selects no value.
-    FoxText1 = new FoxText(this);
-    FoxText1->setObjectName(QStringLiteral("FoxText1"));
-    FoxText1->setOnlyNumber(false);
+    FoxText1 = NewTextBox(this, QStringLiteral("FoxText1"));
     FoxText1->setMaxLength(ClassTable::MaxNameLength);
-    FoxText1->setText(QString());
     FoxText1->moveTwips(SideLeft * TwipsPerPixel, Margin * TwipsPerPixel, SideWidth * TwipsPerPixel,
                         FoxText1->Height());
 

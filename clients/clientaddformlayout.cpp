@@ -89,11 +89,8 @@ const CommandRow Commands[] = {
 void ClientAddForm::buildControls()
 {
     for (const TextBoxRow& item : TextBoxes) {
-        auto* box = new FoxText(this);
-        box->setObjectName(QLatin1String(item.name));
-        box->setOnlyNumber(item.onlyNumber);
+        FoxText* box = NewTextBox(this, QLatin1String(item.name), item.onlyNumber);
         box->setAlignment(item.centred ? 2 : 0);
-        box->setText(QString());
         box->moveTwips(item.left, rowTop(item.row), item.width, box->Height());
         AddFieldLabel(this, QString::fromUtf8(item.label), item.left == LeftField ? LeftLabel : RightLabel,
                       rowTop(item.row), LabelWidth);
@@ -127,10 +124,7 @@ void ClientAddForm::buildControls()
     CitySelect1->move(TwipsToPixels(Margin), TwipsToPixels(rowTop(4)));
 
     AddFieldLabel(this, QStringLiteral("备注："), LeftLabel, rowTop(6), LabelWidth);
-    Text6 = new FoxTextMu(this);
-    Text6->setObjectName(QStringLiteral("Text6"));
-    Text6->setOnlyNumber(false);
-    Text6->setText(QString());
+    Text6 = NewNoteBox(this, QStringLiteral("Text6"));
     Text6->moveTwips(LeftField, rowTop(6), 6090, RemarkHeight);
 
     const RecordButtons buttons = AddRecordButtons(this, ButtonLeft, Margin + 60, ButtonWidth);

@@ -163,10 +163,7 @@ void ClientManageForm::buildFilters()
     Label1 = new QLabel(QStringLiteral("输入客户名查询，支持拼音及模糊查询："), ClassFrame);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(3360, SearchRowTop + 60, 3840, ComboHeight));
-    FoxText1 = new FoxText(ClassFrame);
-    FoxText1->setObjectName(QStringLiteral("FoxText1"));
-    FoxText1->setOnlyNumber(false);
-    FoxText1->setText(QString());
+    FoxText1 = NewTextBox(ClassFrame, QStringLiteral("FoxText1"));
     FoxText1->moveTwips(7260, SearchRowTop, 1800, FoxText1->Height());
     connect(FoxText1, &FoxText::Change, this, &ClientManageForm::Search);
     Command4 = new QPushButton(QStringLiteral("全部"), ClassFrame);

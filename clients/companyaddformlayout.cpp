@@ -69,10 +69,7 @@ const NoteRow Notes[] = {
 void CompanyAddForm::buildControls()
 {
     for (const TextBoxRow& item : TextBoxes) {
-        auto* box = new FoxText(this);
-        box->setObjectName(QLatin1String(item.name));
-        box->setOnlyNumber(false);
-        box->setText(QString());
+        FoxText* box = NewTextBox(this, QLatin1String(item.name));
         box->moveTwips(item.left, rowTop(item.row), item.width, box->Height());
         AddFieldLabel(this, QString::fromUtf8(item.label), item.labelLeft, rowTop(item.row), LabelWidth);
         this->*item.member = box;
@@ -90,10 +87,7 @@ void CompanyAddForm::buildControls()
     Command3->setGeometry(TwipsRect(FieldLeft + 4040 + 60, rowTop(4), 900, 330));
 
     for (const NoteRow& item : Notes) {
-        auto* box = new FoxTextMu(this);
-        box->setObjectName(QLatin1String(item.name));
-        box->setOnlyNumber(false);
-        box->setText(QString());
+        FoxTextMu* box = NewNoteBox(this, QLatin1String(item.name));
         box->moveTwips(FieldLeft, item.top, FieldWidth, NoteHeight);
         AddFieldLabel(this, QString::fromUtf8(item.label), LabelLeft, item.top, LabelWidth);
         this->*item.member = box;

@@ -73,10 +73,7 @@ CompanyManageForm::CompanyManageForm(QWidget* parent) : QWidget(parent)
     Label1 = new QLabel(QStringLiteral("输入公司查询，支持模糊查询："), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(3120, FilterTop + 60, 2880, 300));
-    FoxText1 = new FoxText(this);
-    FoxText1->setObjectName(QStringLiteral("FoxText1"));
-    FoxText1->setOnlyNumber(false);
-    FoxText1->setText(QString());
+    FoxText1 = NewTextBox(this, QStringLiteral("FoxText1"));
     FoxText1->moveTwips(6000, FilterTop, 1800, FoxText1->Height());
     connect(FoxText1, &FoxText::Change, this, &CompanyManageForm::Search);
     Command4 = new QPushButton(QStringLiteral("全部"), this);

@@ -61,10 +61,7 @@ ContractPanel::ContractPanel(Owner owner, QWidget* parent) : QWidget(parent), m_
     auto* combo = new QComboBox(Picture2);
     combo->setObjectName(QStringLiteral("ContractCombo_0"));
     combo->resize(combo->width(), combo->sizeHint().height());
-    auto* text = new FoxText(Picture2);
-    text->setObjectName(QStringLiteral("ContractText_0"));
-    text->setOnlyNumber(false);
-    text->setText(QString());
+    FoxText* text = NewTextBox(Picture2, QStringLiteral("ContractText_0"));
     auto* del = new VsNetBut(Picture2);
     del->setObjectName(QStringLiteral("ContractDel_0"));
     del->setButtonPicture(deleteMark());
@@ -127,10 +124,7 @@ int ContractPanel::loadRow()
     combo->setFont(templateCombo->font());
     for (int k = 0; k < templateCombo->count(); ++k)
         combo->addItem(templateCombo->itemText(k), templateCombo->itemData(k));
-    auto* text = new FoxText(Picture2);
-    text->setObjectName(QStringLiteral("ContractText") + suffix);
-    text->setOnlyNumber(false);
-    text->setText(QString());
+    FoxText* text = NewTextBox(Picture2, QStringLiteral("ContractText") + suffix);
     text->setFont(templateText->Font());
     text->setMouseMoveColor(templateText->MouseMoveColor());
     text->setMouseInColor(templateText->MouseInColor());

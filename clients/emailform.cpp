@@ -40,10 +40,7 @@ EmailForm::EmailForm(QWidget* parent) : QDialog(parent)
     };
     const auto field = [&](const char* name, const QString& caption) {
         label(caption, top);
-        auto* box = new FoxText(this);
-        box->setObjectName(QLatin1String(name));
-        box->setOnlyNumber(false);
-        box->setText(QString());
+        FoxText* box = NewTextBox(this, QLatin1String(name));
         box->moveTwips(FieldLeft * 15, top * 15, FieldWidth * 15, box->Height());
         top += RowStep;
         return box;
@@ -54,10 +51,7 @@ EmailForm::EmailForm(QWidget* parent) : QDialog(parent)
     TextSubject = field("TextSubject", QStringLiteral("主  题："));
 
     label(QStringLiteral("内  容："), top);
-    TextBody = new FoxTextMu(this);
-    TextBody->setObjectName(QStringLiteral("TextBody"));
-    TextBody->setOnlyNumber(false);
-    TextBody->setText(QString());
+    TextBody = NewNoteBox(this, QStringLiteral("TextBody"));
     TextBody->moveTwips(FieldLeft * 15, top * 15, FieldWidth * 15, BodyHeight * 15);
     top += BodyHeight + Margin;
 

@@ -19,10 +19,7 @@
 QuickSelCompanyForm::QuickSelCompanyForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("QuickSelCompanyForm"));
-    FoxText1 = new FoxText(this);
-    FoxText1->setObjectName(QStringLiteral("FoxText1"));
-    FoxText1->setOnlyNumber(false);
-    FoxText1->setText(QString());
+    FoxText1 = NewTextBox(this, QStringLiteral("FoxText1"));
     FoxText1->moveTwips(120, 180, 2775, 375);
 
     const auto button = [this](const char* name, const QString& caption, int left) {

@@ -80,3 +80,12 @@ QString FoxText::extraFieldStyle() const
         return QString();
     return QStringLiteral("lineedit-password-character: %1; ").arg(PasswordChar().at(0).unicode());
 }
+
+FoxText* NewTextBox(QWidget* parent, const QString& name, bool onlyNumber)
+{
+    auto* box = new FoxText(parent);
+    box->setObjectName(name);
+    box->setOnlyNumber(onlyNumber);
+    box->setText(QString());
+    return box;
+}

@@ -38,3 +38,6 @@ private:
     QLineEdit* m_edit = nullptr;
     QString m_otherChar;
 };
+
+// A window's text box, named and empty: free text, or digits only when onlyNumber.
+FoxText* NewTextBox(QWidget* parent, const QString& name, bool onlyNumber = false);

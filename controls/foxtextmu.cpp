@@ -81,3 +81,12 @@ void FoxTextMu::selectWholeText()
 {
     m_edit->selectAll();
 }
+
+FoxTextMu* NewNoteBox(QWidget* parent, const QString& name)
+{
+    auto* box = new FoxTextMu(parent);
+    box->setObjectName(name);
+    box->setOnlyNumber(false);
+    box->setText(QString());
+    return box;
+}

@@ -31,3 +31,6 @@ private:
     QPlainTextEdit* m_edit = nullptr;
     bool m_trimming = false;
 };
+
+// A window's multi-line box of free text (a remark, a description), named and empty.
+FoxTextMu* NewNoteBox(QWidget* parent, const QString& name);

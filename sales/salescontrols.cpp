@@ -14,13 +14,10 @@ constexpr int SeparatorWidth = 12;
 
 FoxText* NewFoxText(QWidget* parent, const QString& name, BoxKind kind, int maxLength)
 {
-    auto* box = new FoxText(parent);
-    box->setObjectName(name);
-    box->setOnlyNumber(kind != BoxKind::Text);
+    FoxText* box = NewTextBox(parent, name, kind != BoxKind::Text);
     box->setUserDot(kind == BoxKind::Decimal);
     if (maxLength > 0)
         box->setMaxLength(maxLength);
-    box->setText(QString());
     return box;
 }
 
