@@ -120,9 +120,7 @@ void OrderAddform::buildHeader()
     Command4 = button(QStringLiteral("Command4"), QStringLiteral("取消"), 440, 2);
 
     label(QStringLiteral("  备 注"), LabelLeft, 3);
-    Text7 = new FoxTextMu(this);
-    Text7->setObjectName(QStringLiteral("Text7"));
-    Text7->setText(QString());
+    Text7 = NewNoteBox(this, QStringLiteral("Text7"));
     Text7->setGeometry(FieldLeft, RowTop + 3 * RowStep, 590, 56);
 
     FoxDate1 = new FoxDate(this);

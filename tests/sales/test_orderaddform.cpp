@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -174,6 +175,14 @@ TEST_F(OrderAddformTest, AStoredOrderListsBundlesFirstAndADeletedLineTakesItsTot
               QStringList{"2|1"});
     QTest::mouseClick(f->VsNetBut7, Qt::LeftButton);
     EXPECT_EQ(count("select count(*) from OrderProMain where GetOrderID = 7"), 1);
+}
+
+TEST_F(OrderAddformTest, TheRemarkTakesAnyTypedText)
+{
+    QPointer<OrderAddform> f = open(0);
+    QTest::keyClicks(f->Text7->edit(), "Call Mr. Li (0592) first!");
+    EXPECT_EQ(f->Text7->Text(), "Call Mr. Li (0592) first!");
+    delete f.data();
 }
 
 } // namespace
