@@ -7,13 +7,6 @@
 #include "core/writelog.h"
 #include "platform/transaction.h"
 
-namespace {
-
-constexpr qint32 LogAdd = 1;
-constexpr qint32 LogOneOffAffair = 4;
-
-} // namespace
-
 QStringList CheckOneOffAffair(const OneOffAffair& affair, const QDate& today)
 {
     QStringList errors;

@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr qint32 LogAdd = 1;
-constexpr qint32 LogModify = 2;
-constexpr qint32 LogRegularAffair = 3;
 const QString LineBreak = QStringLiteral("\r\n");
 
 QString buildSchedule(const RegularAffairInput& input, int cycle)

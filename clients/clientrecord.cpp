@@ -16,10 +16,6 @@
 
 namespace {
 
-constexpr qint32 LogAdd = 1;
-constexpr qint32 LogModify = 2;
-constexpr qint32 LogClient = 1;
-
 QString classColumn(const QString& table)
 {
     return QStringLiteral("get") + table;

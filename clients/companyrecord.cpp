@@ -10,14 +10,6 @@
 #include "platform/recordset.h"
 #include "platform/transaction.h"
 
-namespace {
-
-constexpr qint32 LogAdd = 1;
-constexpr qint32 LogModify = 2;
-constexpr qint32 LogCompany = 2;
-
-} // namespace
-
 bool LoadCompanyFields(qint32 companyId, CompanyFields& fields)
 {
     Recordset rs;

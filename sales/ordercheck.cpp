@@ -25,6 +25,6 @@ void SaveOrderCheck(qint32 orderId, double realSell, bool checked, bool finished
         QStringLiteral("update orderdata set realsell = ?, orderischeck = ?, orderisover = ?, overdate = ? "
                        "where orderid = ?"),
         {realSell, checked, finished, QDate::currentDate(), orderId});
-    WriteLog(2, 8, orderId);
+    WriteLog(LogModify, LogOrderCheck, orderId);
     tx.commit();
 }

@@ -159,10 +159,10 @@ ErrorList SaveOrder(const OrderForm& form)
         rs.SetValue(QStringLiteral("orderid"), orderId);
         rs.SetValue(QStringLiteral("createDate"), today);
         rs.SetValue(QStringLiteral("createuser"), CurUserID);
-        WriteLog(1, 7, form.ClientId);
+        WriteLog(LogAdd, LogOrder, form.ClientId);
     } else {
         // The log names the contact person stored before this save.
-        WriteLog(2, 7, qint32(rs.Int(QStringLiteral("GetClient"))));
+        WriteLog(LogModify, LogOrder, qint32(rs.Int(QStringLiteral("GetClient"))));
     }
     rs.SetValue(QStringLiteral("OrderDate"), form.orderDate);
     rs.SetValue(QStringLiteral("orderremark"), form.remark);

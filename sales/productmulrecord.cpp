@@ -88,16 +88,16 @@ ErrorList SaveBundle(const BundleForm& form)
     Recordset rs;
     rs.Open(QStringLiteral("select * from productmul where productmulid = ?"), Conn, {form.GetProductMulId});
     qint32 bundleId = form.GetProductMulId;
-    qint32 operation = 2;
+    qint32 operation = LogModify;
     if (rs.Eof()) {
-        operation = 1;
+        operation = LogAdd;
         bundleId = number;
         rs.AddNew();
         rs.SetValue(QStringLiteral("productmulid"), bundleId);
         rs.SetValue(QStringLiteral("createDate"), QDate::currentDate());
         rs.SetValue(QStringLiteral("createuser"), CurUserID);
     }
-    WriteLog(operation, 6, bundleId);
+    WriteLog(operation, LogBundle, bundleId);
     rs.SetValue(QStringLiteral("ProductMulName"), form.name);
     rs.SetValue(QStringLiteral("ProductMulPinyin"), GetPinyinInitials(form.name));
     rs.SetValue(QStringLiteral("ProductMulNameEn"), form.nameEn);

@@ -122,10 +122,10 @@ ErrorList SaveProduct(const ProductForm& form)
     const qint32 key = WholeValue(form.texts.value(KeyBox));
     Recordset rs;
     rs.Open(QStringLiteral("select * from product where productid = ?"), Conn, {form.GetProductId});
-    qint32 operation = 2;
+    qint32 operation = LogModify;
     qint32 productId = form.GetProductId;
     if (rs.Eof()) {
-        operation = 1;
+        operation = LogAdd;
         productId = key;
         rs.AddNew();
         rs.SetValue(QStringLiteral("productid"), productId);
@@ -145,7 +145,7 @@ ErrorList SaveProduct(const ProductForm& form)
     rs.SetValue(QStringLiteral("ProductPinyin"), GetPinyinInitials(form.texts.value(NameBox)));
     rs.Update();
     rs.Close();
-    WriteLog(operation, 5, productId);
+    WriteLog(operation, LogProduct, productId);
     tx.commit();
     return errors;
 }
