@@ -117,11 +117,7 @@ void ClientAddForm::buildControls()
         this->*item.member = button;
     }
 
-    CitySelect1 = new CitySelect(this);
-    CitySelect1->setObjectName(QStringLiteral("CitySelect1"));
-    CitySelect1->set是否横排(true);
-    CitySelect1->setFontSize(9);
-    CitySelect1->move(TwipsToPixels(Margin), TwipsToPixels(rowTop(4)));
+    CitySelect1 = AddRegionSelect(this, Margin, rowTop(4));
 
     AddFieldLabel(this, QStringLiteral("备注："), LeftLabel, rowTop(6), LabelWidth);
     Text6 = NewNoteBox(this, QStringLiteral("Text6"));

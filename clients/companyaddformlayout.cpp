@@ -76,11 +76,7 @@ void CompanyAddForm::buildControls()
     }
     Text2->setMaxLength(18);
 
-    CitySelect1 = new CitySelect(this);
-    CitySelect1->setObjectName(QStringLiteral("CitySelect1"));
-    CitySelect1->set是否横排(true);
-    CitySelect1->setFontSize(9);
-    CitySelect1->move(TwipsToPixels(Margin), TwipsToPixels(rowTop(3)));
+    CitySelect1 = AddRegionSelect(this, Margin, rowTop(3));
     Command3 = new QPushButton(QStringLiteral("插入地区"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setAutoDefault(false);

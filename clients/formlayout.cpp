@@ -2,6 +2,7 @@
 
 #include <QLabel>
 
+#include "controls/cityselect.h"
 #include "controls/vsnetbut.h"
 #include "platform/twips.h"
 
@@ -22,6 +23,16 @@ QLabel* AddFieldLabel(QWidget* parent, const QString& caption, int left, int top
     auto* label = new QLabel(caption, parent);
     label->setGeometry(TwipsRect(left, top + 45, width, 300));
     return label;
+}
+
+CitySelect* AddRegionSelect(QWidget* parent, int left, int top)
+{
+    auto* region = new CitySelect(parent);
+    region->setObjectName(QStringLiteral("CitySelect1"));
+    region->set是否横排(true);
+    region->setFontSize(9);
+    region->move(TwipsToPixels(left), TwipsToPixels(top));
+    return region;
 }
 
 RecordButtons AddRecordButtons(QWidget* parent, int left, int top, int width)

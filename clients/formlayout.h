@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 
+class CitySelect;
 class QLabel;
 class QWidget;
 class VsNetBut;
@@ -13,6 +14,9 @@ QRect TwipsRect(int left, int top, int width, int height);
 
 // A field's caption: a label of the given width, dropped a little to line up with the field.
 QLabel* AddFieldLabel(QWidget* parent, const QString& caption, int left, int top, int width);
+
+// The region of a record dialog (CitySelect1): province, city and county side by side, at (left, top).
+CitySelect* AddRegionSelect(QWidget* parent, int left, int top);
 
 // The button column of the record dialogs, top down: "保存资料", "资料重置", "资料删除" (never
 // enabled: records are not deleted) and "关 闭", named VsNetBut2, 4, 5 and 7.
