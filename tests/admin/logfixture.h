@@ -5,6 +5,7 @@
 
 #include "core/dblayer.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/testrows.h"
 
 // A database with a second user, 陈经理 (2), and a client of admin's, 林小姐 (11), for log entries.
 class LogTest : public DbTest
@@ -13,10 +14,8 @@ protected:
     void SetUp() override
     {
         DbTest::SetUp();
-        Conn.exec(QStringLiteral(
-            "insert into userdata (userid, username, GetUserClassID) values (2, '陈经理', 1)"));
-        Conn.exec(
-            QStringLiteral("insert into client (clientid, clientname, createuser) values (11, '林小姐', 1)"));
+        AddUserRow(2, QStringLiteral("陈经理"));
+        AddClientRow(11, QStringLiteral("林小姐"));
     }
 
     // One log entry of user, stamped at time ("hh:mm:ss") of day.

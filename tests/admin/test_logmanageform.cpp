@@ -38,8 +38,7 @@ protected:
         log(2, 2, 2, 5, 31, today, "10:00:00");
         log(3, 2, 1, 5, 99, today.addDays(-1), "11:00:00"); // the product is gone
         log(4, 1, 2, 1, 11, today.addDays(-3), "12:00:00");
-        CurUserID = 1;
-        CurUserName = QStringLiteral("admin");
+        LogInAsAdmin();
         CanSeeAllUser = true;
     }
 

@@ -23,14 +23,12 @@ namespace {
 const QString Refused = QStringLiteral("保存失败");
 
 // The administrator logged in with a mail account.
-class UserManageTest : public DbTest
+class UserManageTest : public AdminTest
 {
 protected:
     void SetUp() override
     {
-        DbTest::SetUp();
-        CurUserID = 1;
-        CurUserName = QStringLiteral("admin");
+        AdminTest::SetUp();
         UserEmail = QStringLiteral("old@example.cn");
         UserEmailName = QStringLiteral("old");
         UserEmailPass = ScrambleText(QStringLiteral("oldpass"));

@@ -13,16 +13,16 @@
 #include "core/dblayer.h"
 #include "core/session.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/modal.h"
+#include "tests/support/testrows.h"
 
 // A database test with user 1 logged in (every right) and a fixed today.
-class AffairTest : public DbTest
+class AffairTest : public AdminTest
 {
 protected:
     void SetUp() override
     {
-        DbTest::SetUp();
-        CurUserID = 1;
-        CurUserName = QStringLiteral("admin");
+        AdminTest::SetUp();
         CanSeeAllUser = true;
         SetAffairToday(today);
     }
@@ -33,18 +33,12 @@ protected:
         DbTest::TearDown();
     }
 
-    static void addUser(qint32 id, const QString& name)
-    {
-        Conn.exec(QStringLiteral("insert into userdata (userid, username, GetUserClassID) values (?, ?, 1)"),
-                  {id, name});
-    }
+    static void addUser(qint32 id, const QString& name) { AddUserRow(id, name); }
     static void addClient(qint32 id, const QString& name, const QVariant& birthday, qint32 owner = 1,
                           qint32 company = 0)
     {
-        Conn.exec(
-            QStringLiteral("insert into client (clientid, clientname, Birthday, createuser, GetCompany) "
-                           "values (?, ?, ?, ?, ?)"),
-            {id, name, birthday, owner, company});
+        AddClientRow(id, name, owner,
+                     {{QStringLiteral("Birthday"), birthday}, {QStringLiteral("GetCompany"), company}});
     }
     static void addRegular(qint32 id, const QString& name, int kind, const QString& data, int lead = 0,
                            qint32 client = 0, qint32 owner = 1, const QString& remark = QString())
@@ -64,24 +58,6 @@ protected:
                       "values (?, ?, ?, ?, 1, 1, ?, ?, ?)"),
                   {id, name, day, lead, client, regular, owner});
     }
-    // Runs trigger, which must show a modal window of type Form; act works in it, then it is closed
-    // unless act closed it.
-    template <typename Form>
-    static void whileModal(const std::function<void()>& trigger, const std::function<void(Form*)>& act)
-    {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* form = qobject_cast<Form*>(modal)) {
-                seen = true;
-                act(form);
-            }
-            if (QWidget* still = QApplication::activeModalWidget())
-                still->close();
-        });
-        trigger();
-        EXPECT_TRUE(seen) << "no modal " << Form::staticMetaObject.className();
-    }
     // Answers the client picker (opened by trigger) with the client of that name.
     static void pickClient(const std::function<void()>& trigger, const QString& name);
     static qint64 count(const QString& where, const QVariantList& params = {})
@@ -100,7 +76,7 @@ protected:
 
 inline void AffairTest::pickClient(const std::function<void()>& trigger, const QString& name)
 {
-    whileModal<QuickSelCompanyForm>(trigger, [&](QuickSelCompanyForm* picker) {
+    WhileModal<QuickSelCompanyForm>(trigger, [&](QuickSelCompanyForm* picker) {
         const QList<QListWidgetItem*> found = picker->List1->findItems(name, Qt::MatchContains);
         ASSERT_EQ(found.size(), 1);
         picker->List1->setCurrentItem(found.first());

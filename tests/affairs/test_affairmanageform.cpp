@@ -147,7 +147,7 @@ TEST_F(AffairManageFormTest, DoubleClickOpensTheDetailViewUnlessItFollowsASort)
     open();
     const auto openRow = [this](const QString& name, bool progressShown) {
         m_form->Grid1->setActiveCell(rowOf(name));
-        whileModal<AFairShowForm>([this] { Q_EMIT m_form->Grid1->DblClick(); },
+        WhileModal<AFairShowForm>([this] { Q_EMIT m_form->Grid1->DblClick(); },
                                   [&](AFairShowForm* view) {
                                       EXPECT_EQ(view->AffairID, name == QStringLiteral("自己的") ? 1 : 2);
                                       EXPECT_EQ(view->Frame1->isVisible(), progressShown);
@@ -165,7 +165,7 @@ TEST_F(AffairManageFormTest, DoubleClickOpensTheDetailViewUnlessItFollowsASort)
 TEST_F(AffairManageFormTest, ANewOneOffAffairIsListedAndTheListPrints)
 {
     open();
-    whileModal<AffairAddForm>([this] { click(m_form->VsNetBut3); },
+    WhileModal<AffairAddForm>([this] { click(m_form->VsNetBut3); },
                               [](AffairAddForm* dialog) {
                                   EXPECT_EQ(dialog->ClientId, 0);
                                   dialog->FoxText4->setText(QStringLiteral("新的"));

@@ -125,7 +125,7 @@ TEST_F(AffairRegularManageformTest, NewAndChangeOpenTheDialogAndShowTheResult)
     addRegular(10, QStringLiteral("甲"), Weekly, QStringLiteral("2"));
     open();
     m_form->Option1[Weekly]->setChecked(true);
-    whileModal<AffairRegularAdd>([&] { click(m_form->VsNetBut2); },
+    WhileModal<AffairRegularAdd>([&] { click(m_form->VsNetBut2); },
                                  [](AffairRegularAdd* dialog) {
                                      EXPECT_EQ(dialog->AffairRegularId, 0);
                                      dialog->FoxText4->setText(QStringLiteral("乙"));
@@ -137,7 +137,7 @@ TEST_F(AffairRegularManageformTest, NewAndChangeOpenTheDialogAndShowTheResult)
     EXPECT_TRUE(names().contains(QStringLiteral("乙")));
 
     m_form->List1->setCurrentRow(names().indexOf(QStringLiteral("甲")));
-    whileModal<AffairRegularAdd>([&] { click(m_form->VsNetBut3); },
+    WhileModal<AffairRegularAdd>([&] { click(m_form->VsNetBut3); },
                                  [](AffairRegularAdd* dialog) {
                                      EXPECT_EQ(dialog->AffairRegularId, 10);
                                      dialog->Combo3->setCurrentIndex(0);

@@ -5,13 +5,12 @@
 #include <QVariant>
 
 #include "core/dblayer.h"
+#include "tests/support/testrows.h"
 
 // Rows the analysis tests need, written straight into the test database.
 inline void AddUser(qint32 id, const QString& name, int order)
 {
-    Conn.exec(QStringLiteral("insert into userdata (userid, username, GetUserClassID, UserDataGetOrder) "
-                             "values (?, ?, 1, ?)"),
-              {id, name, order});
+    AddUserRow(id, name, {{QStringLiteral("UserDataGetOrder"), order}});
 }
 
 // An order finished on overdate (a null QDate: never checked); a null amount stays empty.
@@ -25,9 +24,7 @@ inline void AddOrder(qint32 id, qint32 user, const QDate& overdate, const QVaria
 
 inline void AddClient(qint32 id, qint32 clientType)
 {
-    Conn.exec(QStringLiteral("insert into client (clientid, clientname, createuser, getClientType) "
-                             "values (?, ?, 1, ?)"),
-              {id, QStringLiteral("客户%1").arg(id), clientType});
+    AddClientRow(id, QStringLiteral("客户%1").arg(id), 1, {{QStringLiteral("getClientType"), clientType}});
 }
 
 // Three users (张三 3, 李四 2, 王五 4 in list order) and their orders around September 2011:

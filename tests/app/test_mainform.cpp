@@ -46,6 +46,7 @@
 #include "sales/productmuladdform.h"
 #include "tests/support/skinfolder.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/modal.h"
 
 namespace {
 
@@ -122,19 +123,8 @@ protected:
     template <typename Form>
     void whileModal(const std::function<void()>& trigger, const std::function<void(Form*)>& inspect)
     {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* form = qobject_cast<Form*>(modal)) {
-                seen = true;
-                inspect(form);
-            }
-            if (modal)
-                modal->close();
-        });
-        trigger();
+        WhileModal<Form>(trigger, inspect);
         flush();
-        EXPECT_TRUE(seen) << "no modal " << Form::staticMetaObject.className();
     }
 
     QPointer<MainForm> m_form;

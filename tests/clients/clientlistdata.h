@@ -5,6 +5,7 @@
 
 #include "core/dblayer.h"
 #include "core/session.h"
+#include "tests/support/testrows.h"
 
 // The six classifications of the shipped database, as the main window loads them.
 inline void LoadShippedClassifications()
@@ -18,17 +19,18 @@ inline void LoadShippedClassifications()
 
 inline void AddUser(qint32 id, const QString& name)
 {
-    Conn.exec(QStringLiteral("insert into userdata (userid, username, GetUserClassID) values (?, ?, 1)"),
-              {id, name});
+    AddUserRow(id, name);
 }
 
 inline void AddClient(qint32 id, const QString& name, const QString& pinyin, qint32 owner, qint32 type = 0,
                       qint32 source = 0)
 {
-    Conn.exec(
-        QStringLiteral("insert into client (clientid, clientname, ClientPinyin, createuser, sex, Birthday, "
-                       "getClientType, getClientSource) values (?, ?, ?, ?, -1, '1980-05-17', ?, ?)"),
-        {id, name, pinyin, owner, type, source});
+    AddClientRow(id, name, owner,
+                 {{QStringLiteral("ClientPinyin"), pinyin},
+                  {QStringLiteral("sex"), -1},
+                  {QStringLiteral("Birthday"), QStringLiteral("1980-05-17")},
+                  {QStringLiteral("getClientType"), type},
+                  {QStringLiteral("getClientSource"), source}});
 }
 
 inline void AddContact(qint32 contractId, qint32 owner, qint32 kind, const QVariant& data,

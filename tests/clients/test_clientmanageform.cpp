@@ -59,8 +59,7 @@ protected:
         DbTest::SetUp();
         LoadShippedClassifications();
         setAffairWindows(&m_affairs);
-        CurUserID = 1;
-        CurUserName = QStringLiteral("admin");
+        LogInAsAdmin();
         AddUser(2, QStringLiteral("王经理"));
         AddClient(101, QStringLiteral("张三"), QStringLiteral("zs"), 1, 1, 2);
         AddClient(102, QStringLiteral("张四"), QStringLiteral("zs"), 1, 2);

@@ -14,6 +14,7 @@
 #include "core/dblayer.h"
 #include "core/session.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/testrows.h"
 
 namespace {
 
@@ -30,9 +31,7 @@ protected:
 
     void addClient(qint32 id, qint32 user, const QString& name, const QString& pinyin)
     {
-        Conn.exec(QStringLiteral(
-                      "insert into client (clientid, createuser, clientname, ClientPinyin) values (?,?,?,?)"),
-                  {id, user, name, pinyin});
+        AddClientRow(id, name, user, {{QStringLiteral("ClientPinyin"), pinyin}});
     }
     void addCompany(qint32 id, qint32 user, const QString& name, const QString& pinyin)
     {

@@ -32,16 +32,9 @@ int rowsIn(const QString& path, const QString& table)
     return db.scalar(QStringLiteral("select count(*) from ") + table).toInt();
 }
 
-class BackupTest : public DbTest
+class BackupTest : public AdminTest
 {
 protected:
-    void SetUp() override
-    {
-        DbTest::SetUp();
-        CurUserID = 1;
-        CurUserName = QStringLiteral("admin");
-    }
-
     QString bakFolder() const { return pathOf(QStringLiteral("Bak")); }
     QString backupName() const
     {

@@ -12,13 +12,7 @@
 #include "platform/grid.h"
 #include "core/session.h"
 #include "platform/database.h"
-
-void SalesTest::SetUp()
-{
-    DbTest::SetUp();
-    CurUserID = 1;
-    CurUserName = QStringLiteral("admin");
-}
+#include "tests/support/testrows.h"
 
 void SalesTest::addProduct(qint32 id, const QString& name, double sell, double cost, const QString& pinyin,
                            const QString& nameEn)
@@ -51,9 +45,7 @@ void SalesTest::addCompany(qint32 id, const QString& name)
 
 void SalesTest::addClient(qint32 id, const QString& name, qint32 company)
 {
-    Conn.exec(QStringLiteral(
-                  "insert into client (clientid, clientname, GetCompany, createuser) values (?, ?, ?, 1)"),
-              {id, name, company});
+    AddClientRow(id, name, 1, {{QStringLiteral("GetCompany"), company}});
 }
 
 int SalesTest::count(const QString& sql, const QVariantList& params)
@@ -91,7 +83,7 @@ void SalesTest::saveWhileAnotherUserWrites(const QString& otherWrite, const std:
 
 void SalesTest::whenPartyPicker(qint32 id)
 {
-    whenModal<QuickSelCompanyForm>([id](QuickSelCompanyForm* picker) {
+    WhenModal<QuickSelCompanyForm>([id](QuickSelCompanyForm* picker) {
         for (int i = 0; i < picker->List1->count(); ++i) {
             if (picker->List1->item(i)->data(Qt::UserRole).toInt() == id)
                 picker->List1->setCurrentRow(i);

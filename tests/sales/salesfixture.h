@@ -11,15 +11,14 @@
 #include <QVariantList>
 
 #include "tests/support/fixtures.h"
+#include "tests/support/modal.h"
 
 class Grid;
 
 // A sales test: a fresh database, user 1 logged in, and helpers that put rows in place directly.
-class SalesTest : public DbTest
+class SalesTest : public AdminTest
 {
 protected:
-    void SetUp() override;
-
     static void addProduct(qint32 id, const QString& name, double sell, double cost,
                            const QString& pinyin = QString(), const QString& nameEn = QString());
     static void addBundle(qint32 id, const QString& name, const QList<QPair<qint32, qint32>>& members,
@@ -41,19 +40,4 @@ protected:
 
     // Answers the next client or company picker with the row of id.
     static void whenPartyPicker(qint32 id);
-
-    // Answers the next modal window, which must be a Form, with act as soon as it is shown.
-    template <typename Form> static void whenModal(std::function<void(Form*)> act)
-    {
-        QTimer::singleShot(0, [act] {
-            auto* form = qobject_cast<Form*>(QApplication::activeModalWidget());
-            if (!form) {
-                ADD_FAILURE() << "expected modal window " << Form::staticMetaObject.className();
-                if (QWidget* other = QApplication::activeModalWidget())
-                    other->close();
-                return;
-            }
-            act(form);
-        });
-    }
 };

@@ -38,7 +38,7 @@ protected:
     }
     static void addLine(OrderAddform* f, int index, const QString& number, const QString& count)
     {
-        whenModal<QuickSelProductFrom>([number, count](QuickSelProductFrom* p) {
+        WhenModal<QuickSelProductFrom>([number, count](QuickSelProductFrom* p) {
             p->ProductId->setText(number);
             p->Grid1->setActiveCell(1);
             p->FoxText1->setText(count);

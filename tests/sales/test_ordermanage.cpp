@@ -22,6 +22,7 @@
 #include "sales/quickselproductfrom.h"
 #include "tests/sales/salesfixture.h"
 #include "tests/support/pdftext.h"
+#include "tests/support/testrows.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ protected:
     void SetUp() override
     {
         SalesTest::SetUp();
-        Conn.exec("insert into userdata (userid, username, GetUserClassID) values (2, '小王', 1)");
+        AddUserRow(2, "小王");
         addCompany(10, "甲公司");
         addCompany(11, "乙公司");
         addClient(20, "张三", 10);
@@ -95,7 +96,7 @@ TEST_F(OrderManageTest, OwnOrdersByStateNumberCompanyAndContactWithOneResetForAl
     EXPECT_EQ(f->Text4->Text(), "甲公司");
     EXPECT_EQ(f->OrderIDTxt->Text(), "");
     EXPECT_EQ(gridColumn(f->Grid1, 1), QStringList{"1201"});
-    whenModal<QuickSelCompanyForm>([](QuickSelCompanyForm* p) { p->Command2->click(); });
+    WhenModal<QuickSelCompanyForm>([](QuickSelCompanyForm* p) { p->Command2->click(); });
     f->Command3->click();
     EXPECT_EQ(f->Text4->Text(), "甲公司");
     whenPartyPicker(21);
@@ -155,7 +156,7 @@ TEST_F(OrderManageTest, WithTheRightEveryUsersOrdersShowTheirCreatorAndAUserCanB
     EXPECT_EQ(m_prompts.last().title, "选择商品");
     f->Grid1->setActiveCell(1);
     m_prompts.answerMessage(MsgResult::Ok);
-    whenModal<OrderAddform>([](OrderAddform* d) {
+    WhenModal<OrderAddform>([](OrderAddform* d) {
         EXPECT_EQ(d->windowTitle(), "修改订单--[3120]");
         EXPECT_FALSE(d->VsNetBut2->Enabled());
         EXPECT_FALSE(d->Command8->isEnabled());
@@ -194,7 +195,7 @@ TEST_F(OrderManageTest, LinesOfTheClickedOrderCheckAndANewOrder)
 
     // The check dialog starts from the row and writes its result back into it.
     EXPECT_EQ(f->Grid1->text(1, 5), "25.5");
-    whenModal<OrderCheckForm>([](OrderCheckForm* d) {
+    WhenModal<OrderCheckForm>([](OrderCheckForm* d) {
         EXPECT_EQ(d->Label1->text(), "订单成本：20.75\r\n订单售价：25.5");
         EXPECT_EQ(d->Text1->Text(), "25.5");
         EXPECT_FALSE(d->Check1->isChecked());
@@ -211,7 +212,7 @@ TEST_F(OrderManageTest, LinesOfTheClickedOrderCheckAndANewOrder)
               QStringList{"2|8|1201"});
     // Checked again with both boxes cleared: overdate stays today, another log row.
     f->Grid1->setActiveCell(1);
-    whenModal<OrderCheckForm>([](OrderCheckForm* d) {
+    WhenModal<OrderCheckForm>([](OrderCheckForm* d) {
         EXPECT_EQ(d->Text1->Text(), "12.5");
         EXPECT_TRUE(d->Check1->isChecked());
         d->Check1->setChecked(false);
@@ -222,14 +223,14 @@ TEST_F(OrderManageTest, LinesOfTheClickedOrderCheckAndANewOrder)
     EXPECT_EQ(f->Grid1->text(1, 7), "-1");
 
     // A new order: the list is searched again and its first row's lines are shown.
-    whenModal<OrderAddform>([this](OrderAddform* d) {
+    WhenModal<OrderAddform>([this](OrderAddform* d) {
         EXPECT_EQ(d->windowTitle(), "新增订单");
         d->OrderIDTxt->setText("1300");
         d->Text3->setLocked(false);
         d->Text3->setText("2030-01-01");
         whenPartyPicker(20);
         d->Command3->click();
-        whenModal<QuickSelProductFrom>([](QuickSelProductFrom* p) {
+        WhenModal<QuickSelProductFrom>([](QuickSelProductFrom* p) {
             p->ProductId->setText("8");
             p->Grid1->setActiveCell(1);
             p->FoxText1->setText("1");

@@ -85,7 +85,7 @@ TEST_F(OrderSheetTest, EnteredLinesWithRemarkAmountsInCapitalsPrintedToPdf)
 
     const QString pdf = pathOf("sheet.pdf");
     m_prompts.setPreviewPdf(pdf);
-    whenModal<OrderPrintForm>([](OrderPrintForm* form) {
+    WhenModal<OrderPrintForm>([](OrderPrintForm* form) {
         EXPECT_EQ(form->windowTitle(), "打印主单明细");
         Grid* g = form->Grid1;
         // Two lines: R = 9, a remark row, two signature rows.

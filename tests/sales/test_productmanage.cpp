@@ -115,7 +115,7 @@ TEST_F(ProductManageTest, ADoubleClickAfterASortIsIgnoredOnceAndTheDialogsFollow
 
     // The next double click edits the selected product; the list shows the saved value.
     f->Grid1->setActiveCell(2);
-    whenModal<ProductAddForm>([this](ProductAddForm* d) {
+    WhenModal<ProductAddForm>([this](ProductAddForm* d) {
         EXPECT_EQ(d->windowTitle(), "修改商品--[香蕉]");
         EXPECT_TRUE(d->VsNetBut2->Enabled());
         d->box("ProductSell")->setText("4");
@@ -127,7 +127,7 @@ TEST_F(ProductManageTest, ADoubleClickAfterASortIsIgnoredOnceAndTheDialogsFollow
     EXPECT_EQ(gridRows(f->Grid1).last(), "300|香蕉|2|4|banana");
 
     f->Grid2->setActiveCell(2);
-    whenModal<ProductMulAddForm>([](ProductMulAddForm* d) {
+    WhenModal<ProductMulAddForm>([](ProductMulAddForm* d) {
         EXPECT_EQ(d->windowTitle(), "修改组合商品--[礼盒]");
         EXPECT_TRUE(d->VsNetBut2->Enabled());
         EXPECT_TRUE(d->Command3->isEnabled());
@@ -145,7 +145,7 @@ TEST_F(ProductManageTest, WithoutTheRightProductsAndBundlesOpenViewOnlyAndNoMemb
     EXPECT_FALSE(f->VsNetBut5->Enabled());
 
     f->Grid1->setActiveCell(1);
-    whenModal<ProductAddForm>([](ProductAddForm* d) {
+    WhenModal<ProductAddForm>([](ProductAddForm* d) {
         EXPECT_FALSE(d->VsNetBut2->Enabled());
         d->close();
     });
@@ -155,7 +155,7 @@ TEST_F(ProductManageTest, WithoutTheRightProductsAndBundlesOpenViewOnlyAndNoMemb
     click(f->VsNetBut7);
     EXPECT_EQ(m_prompts.last().text, "请先选择一个组合商品。");
     f->Grid2->setActiveCell(1);
-    whenModal<ProductMulAddForm>([](ProductMulAddForm* d) {
+    WhenModal<ProductMulAddForm>([](ProductMulAddForm* d) {
         EXPECT_FALSE(d->VsNetBut2->Enabled());
         EXPECT_FALSE(d->Command3->isEnabled());
         d->Grid1->setActiveCell(1);

@@ -43,7 +43,7 @@ protected:
     // Adds a product through the picker: typed number, quantity.
     static void addMember(ProductMulAddForm* f, const QString& number, const QString& count)
     {
-        whenModal<QuickSelProductFrom>([number, count](QuickSelProductFrom* p) {
+        WhenModal<QuickSelProductFrom>([number, count](QuickSelProductFrom* p) {
             EXPECT_EQ(p->windowTitle(), "选择商品");
             p->ProductId->setText(number);
             p->Grid1->setActiveCell(1);

@@ -37,7 +37,7 @@ protected:
 
 TEST_F(QuickSelectProductTest, SearchesByNumberNameAndInitialsAndNeedsARowAndAQuantity)
 {
-    whenModal<QuickSelProductFrom>([this](QuickSelProductFrom* p) {
+    WhenModal<QuickSelProductFrom>([this](QuickSelProductFrom* p) {
         EXPECT_EQ(p->windowTitle(), "选择商品");
         EXPECT_EQ(p->Grid1->text(0, 2), "商品名称");
         EXPECT_EQ(p->Grid1->text(0, 3), "英文名称");
@@ -80,7 +80,7 @@ TEST_F(QuickSelectProductTest, SearchesByNumberNameAndInitialsAndNeedsARowAndAQu
     EXPECT_EQ(c.name, "苹果汁");
 
     // Bundles: their own captions and numbers; without NeedCount a quantity of 0 is taken.
-    whenModal<QuickSelProductFrom>([](QuickSelProductFrom* p) {
+    WhenModal<QuickSelProductFrom>([](QuickSelProductFrom* p) {
         EXPECT_EQ(p->windowTitle(), "选择组合商品");
         EXPECT_EQ(p->Grid1->text(0, 2), "组合商品名称");
         EXPECT_EQ(p->Grid1->text(0, 3), "组合英文名称");
@@ -95,7 +95,7 @@ TEST_F(QuickSelectProductTest, SearchesByNumberNameAndInitialsAndNeedsARowAndAQu
     EXPECT_EQ(c.name, "果篮");
 
     // Cancel or the close box after choosing a row hand back nothing.
-    whenModal<QuickSelProductFrom>([](QuickSelProductFrom* p) {
+    WhenModal<QuickSelProductFrom>([](QuickSelProductFrom* p) {
         p->Grid1->setActiveCell(1);
         p->FoxText1->setText("5");
         p->Command2->click();
@@ -104,7 +104,7 @@ TEST_F(QuickSelectProductTest, SearchesByNumberNameAndInitialsAndNeedsARowAndAQu
     EXPECT_EQ(c.id, 0);
     EXPECT_EQ(c.count, 0);
     EXPECT_EQ(c.name, "");
-    whenModal<QuickSelProductFrom>([](QuickSelProductFrom* p) {
+    WhenModal<QuickSelProductFrom>([](QuickSelProductFrom* p) {
         p->Grid1->setActiveCell(2);
         p->close();
     });

@@ -5,6 +5,7 @@
 #include "core/dblayer.h"
 #include "core/programfolder.h"
 #include "core/session.h"
+#include "tests/support/testrows.h"
 
 void CopyTemplateDatabase(const QString& path)
 {
@@ -18,7 +19,9 @@ void AppTest::SetUp()
     ASSERT_TRUE(m_dir.isValid());
     SetProgramFolder(m_dir.path());
     ResetSession();
-    m_prompts.onUnexpected = [](const QString& what) { ADD_FAILURE() << "unexpected prompt: " << what.toStdString(); };
+    m_prompts.onUnexpected = [](const QString& what) {
+        ADD_FAILURE() << "unexpected prompt: " << what.toStdString();
+    };
     setPrompts(&m_prompts);
 }
 
@@ -40,4 +43,10 @@ void DbTest::TearDown()
 {
     CloseDatabase();
     AppTest::TearDown();
+}
+
+void AdminTest::SetUp()
+{
+    DbTest::SetUp();
+    LogInAsAdmin();
 }

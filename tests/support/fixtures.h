@@ -39,5 +39,12 @@ protected:
     void TearDown() override;
 };
 
+// A database test with user 1, "admin", logged in.
+class AdminTest : public DbTest
+{
+protected:
+    void SetUp() override;
+};
+
 // Copies a new database (built by the shipped schema and seed) to path.
 void CopyTemplateDatabase(const QString& path);
