@@ -11,6 +11,7 @@
 #include "controls/datefield.h"
 #include "controls/foxdate.h"
 #include "controls/foxtext.h"
+#include "controls/ownerfilter.h"
 #include "controls/skincolors.h"
 #include "controls/toolband.h"
 #include "controls/vsnetbut.h"
@@ -173,10 +174,7 @@ void LogManageForm::Form_Load()
     FillCombo(Combo2, QStringLiteral("select * from LogClass order by LogClassid"),
               QStringLiteral("LogClassname"), QStringLiteral("LogClassid"), QStringLiteral("所有类型"), 0,
               true);
-    FillCombo(SelUserCombo, QStringLiteral("select * from Userdata order by userid"),
-              QStringLiteral("username"), QStringLiteral("userid"), QStringLiteral("所有用户"), 0, true);
-    SelUserLabel->setVisible(CanSeeAllUser);
-    SelUserCombo->setVisible(CanSeeAllUser);
+    FillOwnerFilter(SelUserCombo, SelUserLabel);
     Option1[0]->setChecked(true);
     Option2[0]->setChecked(true);
 
@@ -266,8 +264,7 @@ void LogManageForm::SearchLog()
         }
         filter.range = Option2[1]->isChecked();
     }
-    if (CanSeeAllUser && SelUserCombo->currentIndex() > 0)
-        filter.userId = ItemData(SelUserCombo, SelUserCombo->currentIndex());
+    filter.userId = ChosenOwner(SelUserCombo);
     if (Combo1->currentIndex() > 0)
         filter.operateId = ItemData(Combo1, Combo1->currentIndex());
     if (Combo2->currentIndex() > 0)

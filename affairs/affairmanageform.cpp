@@ -16,6 +16,7 @@
 #include "affairs/clientname.h"
 #include "affairs/clientpickcontrols.h"
 #include "controls/foxtext.h"
+#include "controls/ownerfilter.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
@@ -191,10 +192,7 @@ void AffairManageForm::Form_Load()
     ApplySkinToForm(this);
     SetFormSizeLimits(this, 13320, 8235, 0, 0);
     PlaceInMainWindow(this, 0.3);
-    FillCombo(SelUserCombo, QStringLiteral("select * from Userdata order by userid"),
-              QStringLiteral("username"), QStringLiteral("userid"), QStringLiteral("所有用户"), 0, true);
-    SelUserLabel->setVisible(CanSeeAllUser);
-    SelUserCombo->setVisible(CanSeeAllUser);
+    FillOwnerFilter(SelUserCombo, SelUserLabel);
     MakeComingAffairs();
     FillAffairWays(Combo1, true);
     FillAffairTypes(Combo2, true);
@@ -225,7 +223,7 @@ AffairFilter AffairManageForm::currentFilter() const
     filter.wayId = ItemData(Combo1, Combo1->currentIndex());
     filter.typeId = ItemData(Combo2, Combo2->currentIndex());
     filter.clientId = ClientId;
-    filter.userId = CanSeeAllUser ? ItemData(SelUserCombo, SelUserCombo->currentIndex()) : 0;
+    filter.userId = ChosenOwner(SelUserCombo);
     return filter;
 }
 

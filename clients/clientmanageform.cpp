@@ -12,6 +12,7 @@
 #include "clients/listsearch.h"
 #include "clients/listwindow.h"
 #include "controls/foxtext.h"
+#include "controls/ownerfilter.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
@@ -186,7 +187,7 @@ void ClientManageForm::Search()
         const int index = ClassCombo[i]->currentIndex();
         filter.classValues << (index >= 1 ? ItemData(ClassCombo[i], index) : 0);
     }
-    filter.owner = CanSeeAllUser ? ChosenOwner(SelUserCombo) : 0;
+    filter.owner = ChosenOwner(SelUserCombo);
     filter.text = text;
     SearchClients(Grid1, filter);
 }

@@ -9,6 +9,7 @@
 #include "clients/listsearch.h"
 #include "clients/listwindow.h"
 #include "controls/foxtext.h"
+#include "controls/ownerfilter.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
@@ -105,7 +106,7 @@ void CompanyManageForm::Search()
         FoxText1->setText(text);
         return;
     }
-    SearchCompanies(Grid1, {CanSeeAllUser ? ChosenOwner(SelUserCombo) : 0, text});
+    SearchCompanies(Grid1, {ChosenOwner(SelUserCombo), text});
 }
 
 void CompanyManageForm::Command4_Click()

@@ -17,19 +17,6 @@ VsNetBut* AddToolButton(QWidget* bar, const QString& name, const QString& captio
     return caption.isEmpty() ? band.addSeparator(name) : band.addButton(name, caption);
 }
 
-void FillOwnerFilter(QComboBox* combo, QWidget* label)
-{
-    FillCombo(combo, QStringLiteral("select * from Userdata order by userid"), QStringLiteral("username"),
-              QStringLiteral("userid"), QStringLiteral("所有用户"), 0, true);
-    combo->setVisible(CanSeeAllUser);
-    label->setVisible(CanSeeAllUser);
-}
-
-qint32 ChosenOwner(const QComboBox* combo)
-{
-    return combo->currentIndex() >= 1 ? ItemData(combo, combo->currentIndex()) : 0;
-}
-
 qint32 SelectedKey(Grid* grid)
 {
     const int row = grid->ActiveCell().Row();

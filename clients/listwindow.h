@@ -4,21 +4,15 @@
 #include <QString>
 
 class Grid;
-class QComboBox;
 class QWidget;
 class VsNetBut;
 
-// What the client list and the company list share: their toolbar, the owner filter, the selected
+// What the client list and the company list share: their toolbar, the selected
 // row's key and the opening of a record's dialog.
 
 // A toolbar button 855 x 705 twips at top 60 and the given left (twips); an empty caption makes a
 // disabled separator.
 VsNetBut* AddToolButton(QWidget* bar, const QString& name, const QString& caption, int leftTwips);
-
-// The owner filter "所有用户" followed by every user, shown only to users who may see all users.
-void FillOwnerFilter(QComboBox* combo, QWidget* label);
-// The chosen owner's user id, 0 = every user.
-qint32 ChosenOwner(const QComboBox* combo);
 
 // The key in column 1 of the grid's active row; without a selected row, 0 after the message
 // asking the user to choose a client.

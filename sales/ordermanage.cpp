@@ -9,6 +9,7 @@
 
 #include "clients/quickselect.h"
 #include "controls/foxtext.h"
+#include "controls/ownerfilter.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
@@ -212,10 +213,7 @@ void OrderManage::Form_Load()
     ApplySkinToForm(this);
     SetFormSizeLimits(this, 12720, 8805, 0, 0);
     PlaceInMainWindow(this, 0.2);
-    FillCombo(SelUserCombo, QStringLiteral("select * from Userdata order by userid"),
-              QStringLiteral("username"), QStringLiteral("userid"), QStringLiteral("所有用户"), 0, true);
-    SelUserLabel->setVisible(CanSeeAllUser);
-    SelUserCombo->setVisible(CanSeeAllUser);
+    FillOwnerFilter(SelUserCombo, SelUserLabel);
     SetupGrid(Grid1, {{QString(), 30},
                       {QStringLiteral("订单编号"), 70},
                       {QStringLiteral("公司"), 190},
@@ -276,8 +274,7 @@ void OrderManage::RefreshOrderList()
     filter.state = Option1[0]->isChecked()   ? OrderListFilter::Finished
                    : Option1[1]->isChecked() ? OrderListFilter::Unfinished
                                              : OrderListFilter::All;
-    if (CanSeeAllUser)
-        filter.userId = ItemData(SelUserCombo, SelUserCombo->currentIndex());
+    filter.userId = ChosenOwner(SelUserCombo);
     filter.number = OrderIDTxt->Text();
     filter.companyId = SelCompanyId;
     filter.clientId = SelClientId;
