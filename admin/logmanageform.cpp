@@ -11,6 +11,7 @@
 #include "controls/datefield.h"
 #include "controls/foxdate.h"
 #include "controls/foxtext.h"
+#include "controls/listgrid.h"
 #include "controls/ownerfilter.h"
 #include "controls/skincolors.h"
 #include "controls/toolband.h"
@@ -31,17 +32,6 @@ constexpr int SecondRowTop = 90;
 constexpr int RowHeight = 24;
 constexpr int GridLeft = 12;
 constexpr int GridTop = 124;
-
-struct Column
-{
-    const char* caption;
-    int width;
-};
-// Column 6 (the user) is shown only to users who may see all users.
-constexpr Column Columns[] = {{"", 30},          {"操作ID", 0}, {"操作方式", 80}, {"操作类型", 80},
-                              {"对象名称", 225}, {"日期", 108}, {"用 户", 80}};
-constexpr int UserColumn = 6;
-constexpr int Centred = 10;
 
 const QString UnreadableDay = QStringLiteral("日期输入发生未知错误，请手动输入。");
 
@@ -178,16 +168,14 @@ void LogManageForm::Form_Load()
     Option1[0]->setChecked(true);
     Option2[0]->setChecked(true);
 
-    Grid1->setAutoRedraw(false);
-    Grid1->setCols(int(std::size(Columns)));
-    for (int c = 0; c < Grid1->Cols(); ++c) {
-        Grid1->Cell(0, c).setText(QString::fromUtf8(Columns[c].caption));
-        Grid1->Column(c).setWidth(c == UserColumn && !CanSeeAllUser ? 0 : Columns[c].width);
-        Grid1->Column(c).setAlignment(Centred);
-    }
-    Grid1->Range(0, 0, 0, Grid1->Cols() - 1).setAlignment(Centred);
-    Grid1->setAutoRedraw(true);
-    Grid1->Refresh();
+    // The user column is shown only to users who may see all users.
+    SetupGrid(Grid1, {{QString(), 30},
+                      {QStringLiteral("操作ID"), 0},
+                      {QStringLiteral("操作方式"), 80},
+                      {QStringLiteral("操作类型"), 80},
+                      {QStringLiteral("对象名称"), 225},
+                      {QStringLiteral("日期"), 108},
+                      {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
 
     SearchLog();
     SuppressRefresh = false;

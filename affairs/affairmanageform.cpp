@@ -16,6 +16,7 @@
 #include "affairs/clientname.h"
 #include "affairs/clientpickcontrols.h"
 #include "controls/foxtext.h"
+#include "controls/listgrid.h"
 #include "controls/ownerfilter.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
@@ -35,19 +36,8 @@ constexpr int SecondRow = TwipsToPixels(1440);
 constexpr int GridTop = TwipsToPixels(1920);
 constexpr int GridLeft = TwipsToPixels(120);
 constexpr int RowHeight = 22;
-constexpr int CentredAlignment = 10;
 constexpr int CheckBoxCells = 2;
 const QColor TodayColor(255, 0, 0);
-
-struct GridColumnLayout
-{
-    const char* header;
-    int width;
-};
-// Column 11 ("用 户") is as wide only for users who see every user's affairs.
-constexpr GridColumnLayout GridColumns[] = {{"", 30},          {"事务ID", 0}, {"名 称", 140}, {"种类", 60},
-                                            {"完成日期", 108}, {"提醒", 64},  {"联系人", 80}, {"方 式", 80},
-                                            {"类 别", 120},    {"完成", 40},  {"关闭", 40},   {"用 户", 80}};
 
 // A row of exclusive options in a panel of their own.
 std::vector<QRadioButton*> addOptions(QWidget* form, const QString& panelName, const QString& optionName,
@@ -197,19 +187,21 @@ void AffairManageForm::Form_Load()
     FillAffairWays(Combo1, true);
     FillAffairTypes(Combo2, true);
 
-    Grid1->setAutoRedraw(false);
-    Grid1->setCols(int(std::size(GridColumns)));
-    for (int col = 0; col < Grid1->Cols(); ++col) {
-        const bool userColumn = col == Grid1->Cols() - 1;
-        Grid1->Column(col).setWidth(userColumn && !CanSeeAllUser ? 0 : GridColumns[col].width);
-        Grid1->Cell(0, col).setText(QString::fromUtf8(GridColumns[col].header));
-        Grid1->Column(col).setAlignment(CentredAlignment);
-    }
+    // The user column is as wide only for users who see every user's affairs.
+    SetupGrid(Grid1, {{QString(), 30},
+                      {QStringLiteral("事务ID"), 0},
+                      {QStringLiteral("名 称"), 140},
+                      {QStringLiteral("种类"), 60},
+                      {QStringLiteral("完成日期"), 108},
+                      {QStringLiteral("提醒"), 64},
+                      {QStringLiteral("联系人"), 80},
+                      {QStringLiteral("方 式"), 80},
+                      {QStringLiteral("类 别"), 120},
+                      {QStringLiteral("完成"), 40},
+                      {QStringLiteral("关闭"), 40},
+                      {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
     Grid1->Column(9).setCellType(CheckBoxCells);
     Grid1->Column(10).setCellType(CheckBoxCells);
-    Grid1->Range(0, 0, 0, Grid1->Cols() - 1).setAlignment(CentredAlignment);
-    Grid1->setAutoRedraw(true);
-    Grid1->Refresh();
 
     Command1_Click();
 }

@@ -12,6 +12,7 @@
 #include "clients/listsearch.h"
 #include "clients/listwindow.h"
 #include "controls/foxtext.h"
+#include "controls/listgrid.h"
 #include "controls/ownerfilter.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
@@ -80,15 +81,16 @@ ClientManageForm::ClientManageForm(QWidget* parent) : QWidget(parent)
         ClassLabel.at(i)->setVisible(true);
     }
     FillOwnerFilter(SelUserCombo, SelUserLabel);
-    SetUpListGrid(Grid1, {{QString(), 30},
-                          {QStringLiteral("客户ID"), 0},
-                          {QStringLiteral("姓 名"), 80},
-                          {QStringLiteral("性别"), 40},
-                          {QStringLiteral("生 日"), 120},
-                          {QStringLiteral("手 机"), 80},
-                          {QStringLiteral("Email"), 160},
-                          {QStringLiteral("QQ"), 80},
-                          {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
+    SetupGrid(Grid1, {{QString(), 30},
+                      {QStringLiteral("客户ID"), 0},
+                      {QStringLiteral("姓 名"), 80},
+                      {QStringLiteral("性别"), 40},
+                      {QStringLiteral("生 日"), 120},
+                      {QStringLiteral("手 机"), 80},
+                      {QStringLiteral("Email"), 160},
+                      {QStringLiteral("QQ"), 80},
+                      {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
+    Grid1->setAllowUserSort(true);
     Search();
     SuspendSearch = false;
 }

@@ -9,6 +9,7 @@
 #include "clients/listsearch.h"
 #include "clients/listwindow.h"
 #include "controls/foxtext.h"
+#include "controls/listgrid.h"
 #include "controls/ownerfilter.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
@@ -90,11 +91,12 @@ CompanyManageForm::CompanyManageForm(QWidget* parent) : QWidget(parent)
     ApplySkinToForm(this);
     SetFormSizeLimits(this, 8775, 7005, 0, 0);
     FillOwnerFilter(SelUserCombo, SelUserLabel);
-    SetUpListGrid(Grid1, {{QString(), 30},
-                          {QStringLiteral("公司ID"), 0},
-                          {QStringLiteral("公司全称"), 320},
-                          {QStringLiteral("公司简称"), 100},
-                          {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
+    SetupGrid(Grid1, {{QString(), 30},
+                      {QStringLiteral("公司ID"), 0},
+                      {QStringLiteral("公司全称"), 320},
+                      {QStringLiteral("公司简称"), 100},
+                      {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
+    Grid1->setAllowUserSort(true);
     Search();
     SuspendSearch = false;
 }

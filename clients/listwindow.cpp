@@ -36,18 +36,3 @@ bool MayChange(const QString& table, const QString& keyColumn, qint32 id, const 
         MsgBox(notOwnText);
     return own;
 }
-
-void SetUpListGrid(Grid* grid, const QList<ListColumn>& columns)
-{
-    grid->setAutoRedraw(false);
-    grid->setCols(int(columns.size()));
-    for (int c = 0; c < columns.size(); ++c) {
-        grid->Column(c).setWidth(columns.at(c).width);
-        grid->Column(c).setAlignment(10);
-        grid->Cell(0, c).setText(columns.at(c).header);
-    }
-    grid->Range(0, 0, 0, grid->Cols() - 1).setAlignment(10);
-    grid->setAllowUserSort(true);
-    grid->setAutoRedraw(true);
-    grid->Refresh();
-}

@@ -21,11 +21,3 @@ qint32 SelectedKey(Grid* grid);
 // Whether the logged-in user created the row of table whose keyColumn is id; when not, says that
 // it can only be viewed (notOwnText).
 bool MayChange(const QString& table, const QString& keyColumn, qint32 id, const QString& notOwnText);
-
-// The list's grid: column widths and headers, every column and the header row centred.
-struct ListColumn
-{
-    QString header;
-    int width;
-};
-void SetUpListGrid(Grid* grid, const QList<ListColumn>& columns);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class Grid;
+
+// A column of a list grid: caption, width in pixels (0 hides it) and alignment code (10: centred).
+struct ListColumn
+{
+    QString caption;
+    int width;
+    int alignment = 10;
+};
+
+// Lays out a list grid from its columns (column 0 being the row-header column): the widths, the
+// captions of row 0, the alignments, the header row centred; the grid keeps only its header row.
+void SetupGrid(Grid* grid, const QList<ListColumn>& columns);
