@@ -5,14 +5,12 @@
 
 #include <QDate>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 #include "affairs/affairmanageform.h"
+#include "bench/benchdb.h"
 #include "core/dblayer.h"
 #include "core/session.h"
-#include "db/initdb.h"
 #include "platform/database.h"
-#include "platform/transaction.h"
 
 namespace {
 
@@ -38,17 +36,9 @@ QString scheduleOf(int kind, int i, QRandomGenerator& rng)
     }
 }
 
-// The shared connection on a database with the generated rows, opened once for the run.
-void openBenchDatabase()
+void fillAffairs()
 {
-    static QTemporaryDir dir;
-    if (Conn.isOpen())
-        return;
-    const QString path = dir.filePath(QStringLiteral("affairs.mdb"));
-    BuildDatabase(path, DatabasePassword);
-    Conn.open(path, DatabasePassword);
     QRandomGenerator rng(20111);
-    Transaction tx(Conn);
     Statement client(
         Conn, QStringLiteral("insert into client (clientid, clientname, Birthday, createuser, createDate) "
                              "values (?, ?, ?, 1, '2024-03-01')"));
@@ -70,7 +60,12 @@ void openBenchDatabase()
                       QStringLiteral("备注%1").arg(i)});
         regular.step();
     }
-    tx.commit();
+}
+
+// Conn on the affairs' database, admin logged in with every user's affairs in sight.
+void openBenchDatabase()
+{
+    UseBenchDatabase(QStringLiteral("affairs"), fillAffairs);
     CurUserID = 1;
     CurUserName = QStringLiteral("admin");
     CanSeeAllUser = true;

@@ -8,17 +8,15 @@
 #include <QDate>
 #include <QListWidget>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 #include "analysis/analyseform.h"
 #include "analysis/analyseform2.h"
 #include "analysis/monthlyranking.h"
 #include "analysis/monthtrend.h"
 #include "controls/foxtext.h"
+#include "bench/benchdb.h"
 #include "core/dblayer.h"
-#include "db/initdb.h"
 #include "platform/grid.h"
-#include "platform/transaction.h"
 
 namespace {
 
@@ -28,16 +26,9 @@ constexpr int UserCount = 20;
 const QDate RankedMonth(2011, 9, 1);
 const QDate TrendEnd(2011, 12, 1);
 
-// Conn opened on a database with UserCount users and OrderCount orders, built once per run.
-void openAnalysisDatabase()
+// UserCount users and OrderCount orders.
+void fillOrders()
 {
-    static QTemporaryDir dir;
-    if (Conn.isOpen())
-        return;
-    const QString path = dir.filePath(QStringLiteral("analysis.mdb"));
-    BuildDatabase(path, DatabasePassword);
-    Conn.open(path, DatabasePassword);
-    Transaction tx(Conn);
     for (int u = 2; u <= UserCount + 1; ++u) {
         Conn.exec(QStringLiteral("insert into userdata (userid, username, GetUserClassID, UserDataGetOrder) "
                                  "values (?, ?, 1, ?)"),
@@ -57,7 +48,12 @@ void openAnalysisDatabase()
         st.bind({i, 2 + rng->bounded(UserCount), over.addDays(-7), over, sell, sell, cost});
         st.step();
     }
-    tx.commit();
+}
+
+// Conn on the analysis database; the analyses count every user's orders, whoever is logged in.
+void openAnalysisDatabase()
+{
+    UseBenchDatabase(QStringLiteral("analysis"), fillOrders);
 }
 
 // Steps a prepared query with its values bound, reading every column of every row.

@@ -7,34 +7,22 @@
 #include <vector>
 
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
+#include "bench/benchdb.h"
 #include "clients/listsearch.h"
 #include "core/dblayer.h"
 #include "core/session.h"
-#include "db/initdb.h"
 #include "platform/grid.h"
-#include "platform/transaction.h"
 
 namespace {
 
 constexpr int Clients = 100000;
 const QString TypedText = QStringLiteral("qm");
 
-// Opens Conn on a database of generated clients (built once): pinyin of three random letters, so
-// that two typed letters match a few hundred clients; a mobile, a telephone, an e-mail and a QQ
-// entry each.
-void openClientDatabase()
+// The generated clients: pinyin of three random letters, so that two typed letters match a few
+// hundred clients; a mobile, a telephone, an e-mail and a QQ entry each.
+void fillClients()
 {
-    static QTemporaryDir dir;
-    if (Conn.isOpen())
-        return;
-    const QString path = dir.filePath(QStringLiteral("clients.mdb"));
-    BuildDatabase(path, DatabasePassword);
-    Conn.open(path, DatabasePassword);
-    CurUserID = 1;
-    CanSeeAllUser = false;
-    Transaction tx(Conn);
     Statement client(
         Conn, QStringLiteral("insert into client (clientid, createuser, clientname, ClientPinyin, sex, "
                              "Birthday) values (?, 1, ?, ?, ?, '1980-05-17')"));
@@ -59,7 +47,14 @@ void openClientDatabase()
             contact.step();
         }
     }
-    tx.commit();
+}
+
+// Conn on the clients' database, user 1 logged in without the right to see other users' clients.
+void openClientDatabase()
+{
+    UseBenchDatabase(QStringLiteral("clients"), fillClients);
+    CurUserID = 1;
+    CanSeeAllUser = false;
 }
 
 void search(benchmark::State& state, const QString& text)

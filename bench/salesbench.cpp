@@ -5,15 +5,12 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <QDate>
-#include <QFile>
 #include <QRadioButton>
-#include <QTemporaryDir>
 
+#include "bench/benchdb.h"
 #include "core/dblayer.h"
 #include "core/session.h"
-#include "db/initdb.h"
 #include "platform/grid.h"
-#include "platform/transaction.h"
 #include "sales/orderlist.h"
 #include "sales/ordermanage.h"
 #include "sales/orderrecord.h"
@@ -37,24 +34,10 @@ void fill(const QString& sql, int count, const std::function<QVariantList(int)>&
     }
 }
 
-// Opens Conn on the sales database (built once): 5 users, 1,000 companies, 100,000 clients,
-// 1,000 products, 200 bundles of 4 products and 100,000 orders, half of them finished.
-void openSalesDatabase()
+// 5 users, 1,000 companies, 100,000 clients, 1,000 products, 200 bundles of 4 products and
+// 100,000 orders, half of them finished.
+void fillSales()
 {
-    static QTemporaryDir dir;
-    static const QString path = dir.filePath(QStringLiteral("sales.mdb"));
-    CurUserID = 1;
-    CanSeeAllUser = true;
-    if (Conn.isOpen() && Conn.path() == path)
-        return;
-    CloseDatabase();
-    if (QFile::exists(path)) {
-        Conn.open(path, DatabasePassword);
-        return;
-    }
-    BuildDatabase(path, DatabasePassword);
-    Conn.open(path, DatabasePassword);
-    Transaction tx(Conn);
     fill(QStringLiteral("insert into userdata (userid, username, GetUserClassID) values (?, ?, 1)"), 4,
          [](int i) {
              return QVariantList{i + 1, QStringLiteral("用户%1").arg(i + 1)};
@@ -91,7 +74,14 @@ void openSalesDatabase()
              return QVariantList{i,    1 + i % 5, 1 + i % Companies, i,          first.addDays(i % 1500),
                                  sell, sell - 5,  sell * 0.6,        i % 2 == 1, i % 2 == 1};
          });
-    tx.commit();
+}
+
+// Conn on the sales database, user 1 logged in with every user's orders in sight.
+void openSalesDatabase()
+{
+    UseBenchDatabase(QStringLiteral("sales"), fillSales);
+    CurUserID = 1;
+    CanSeeAllUser = true;
 }
 
 // 100 lines: 67 single products and 33 bundles.
