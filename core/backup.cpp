@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "core/dblayer.h"
 #include "core/session.h"
@@ -56,42 +55,8 @@ public:
         }
     }
 
-    // A byte copy of the file, read through the engine's own file handle: opening and closing
-    // another handle on the file would drop the process's locks on it.
-    void copyTo(const QString& target)
-    {
-        sqlite3_file* file = nullptr;
-        if (sqlite3_file_control(m_db.handle(), "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK ||
-            !file || !file->pMethods)
-            throw Failure{SQLITE_ERROR, QStringLiteral("无法读取数据库文件")};
-        sqlite3_int64 size = 0;
-        int rc = file->pMethods->xFileSize(file, &size);
-        if (rc != SQLITE_OK)
-            throw Failure{rc, QString::fromUtf8(sqlite3_errstr(rc))};
-
-        // Written under a temporary name; an earlier backup of the day is replaced only by a complete copy.
-        QSaveFile out(target);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            throw Failure{int(out.error()), out.errorString()};
-        QByteArray buffer(1 << 20, Qt::Uninitialized);
-        for (sqlite3_int64 offset = 0; offset < size;) {
-            const int chunk = int(qMin<sqlite3_int64>(buffer.size(), size - offset));
-            rc = file->pMethods->xRead(file, buffer.data(), chunk, offset);
-            if (rc != SQLITE_OK)
-                throw Failure{rc, QString::fromUtf8(sqlite3_errstr(rc))};
-            // A write may take only part of the chunk; the rest is written, or fails with the cause.
-            for (qint64 done = 0; done < chunk;) {
-                const qint64 written = out.write(buffer.constData() + done, chunk - done);
-                if (written <= 0)
-                    throw Failure{int(out.error()), out.errorString()};
-                done += written;
-            }
-            offset += chunk;
-        }
-        if (!out.commit())
-            throw Failure{int(out.error()), out.errorString()};
-        QFile::setPermissions(target, QFile::permissions(m_db.path()));
-    }
+    // A byte copy of the file; an earlier backup of the day is replaced only by a complete copy.
+    void copyTo(const QString& target) { m_db.copyFileTo(target); }
 
     // Rebuilds the file compactly in place, with the same contents and key. The file stays the
     // same file, so a copy that opens it meanwhile waits and then finds the compacted database;

@@ -40,6 +40,11 @@ public:
     // Makes this connection the only one that has the file open, of any process on any machine:
     // false when another has it open. Until close(), every other open of the file fails as locked.
     bool takeSoleUse();
+    // A byte copy of the open file to target, with the file's permissions, read through the engine's
+    // own file handle: opening and closing another handle on the file would drop the process's locks
+    // on it. Written under a temporary name, so that an earlier file of that name is replaced only by
+    // a complete copy. Throws DbError with the engine's or the file's error code and text.
+    void copyFileTo(const QString& target) const;
 
     // Runs one statement that returns no rows (or ignores them).
     void exec(const QString& sql, const QVariantList& params = {});
