@@ -139,6 +139,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // mainformbars.cpp
     void buildMenus();
     void buildToolbar();
     void Form_Load();
