@@ -9,5 +9,6 @@ void PlaceInMainWindow(QWidget* Frm, double topFactor)
     if (!sub || !sub->mdiArea())
         return;
     const QSize area = sub->mdiArea()->viewport()->size();
-    sub->move((area.width() - sub->width()) / 2, int((area.height() - sub->height()) * topFactor));
+    // A window larger than the area starts at its top left corner, so its title bar stays reachable.
+    sub->move(qMax(0, (area.width() - sub->width()) / 2), qMax(0, int((area.height() - sub->height()) * topFactor)));
 }

@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QWidget>
+
+#include "core/formplacement.h"
+
+TEST(FormPlacementTest, CentresAcrossAndNeverPlacesTheTitleBarOutOfTheArea)
+{
+    QMdiArea area;
+    area.resize(800, 600);
+    area.show();
+    auto* small = new QWidget;
+    QMdiSubWindow* smallSub = area.addSubWindow(small);
+    smallSub->resize(400, 300);
+    PlaceInMainWindow(small, 0.2);
+    const QSize room = area.viewport()->size() - smallSub->size();
+    EXPECT_EQ(smallSub->pos(), QPoint(room.width() / 2, int(room.height() * 0.2)));
+
+    // Larger than the area: its top left corner, not a title bar above the visible area.
+    auto* large = new QWidget;
+    QMdiSubWindow* largeSub = area.addSubWindow(large);
+    largeSub->resize(1000, 700);
+    PlaceInMainWindow(large, 0.2);
+    EXPECT_EQ(largeSub->pos(), QPoint(0, 0));
+
+    // A window that is no child window is left alone.
+    QWidget loose;
+    loose.move(12, 34);
+    PlaceInMainWindow(&loose, 0.5);
+    EXPECT_EQ(loose.pos(), QPoint(12, 34));
+}
