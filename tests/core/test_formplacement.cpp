@@ -4,29 +4,42 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QWidget>
 
 #include "core/formplacement.h"
 
-TEST(FormPlacement, ChildWindowsInTheAreaDialogsOverTheMainWindow)
+TEST(FormPlacementTest, CentresAcrossAndNeverPlacesTheTitleBarOutOfTheArea)
+{
+    QMdiArea area;
+    area.resize(800, 600);
+    area.show();
+    auto* small = new QWidget;
+    QMdiSubWindow* smallSub = area.addSubWindow(small);
+    smallSub->resize(400, 300);
+    PlaceInMainWindow(small, 0.2);
+    const QSize room = area.viewport()->size() - smallSub->size();
+    EXPECT_EQ(smallSub->pos(), QPoint(room.width() / 2, int(room.height() * 0.2)));
+
+    // Larger than the area: its top left corner, not a title bar above the visible area.
+    auto* large = new QWidget;
+    QMdiSubWindow* largeSub = area.addSubWindow(large);
+    largeSub->resize(1000, 700);
+    PlaceInMainWindow(large, 0.2);
+    EXPECT_EQ(largeSub->pos(), QPoint(0, 0));
+
+    // A window that is no child window, with no main window shown, is left alone.
+    QWidget loose;
+    loose.move(12, 34);
+    PlaceInMainWindow(&loose, 0.5);
+    EXPECT_EQ(loose.pos(), QPoint(12, 34));
+}
+
+TEST(FormPlacementTest, ADialogIsPlacedOverTheShownMainWindow)
 {
     QMainWindow main;
-    auto* area = new QMdiArea(&main);
-    main.setCentralWidget(area);
+    main.setCentralWidget(new QMdiArea(&main));
     main.resize(900, 700);
     main.show();
-
-    auto* child = new QWidget;
-    QMdiSubWindow* sub = area->addSubWindow(child);
-    sub->resize(400, 300);
-    sub->show();
-    PlaceInMainWindow(child, 0.4);
-    const QSize free = area->viewport()->size() - sub->size();
-    EXPECT_EQ(sub->pos(), QPoint(free.width() / 2, int(free.height() * 0.4)));
-    // Larger than the area: its corner stays in it, so the title bar can be reached.
-    sub->resize(2000, 1500);
-    PlaceInMainWindow(child, 0.4);
-    EXPECT_EQ(sub->pos(), QPoint(0, 0));
-
     QDialog dialog;
     dialog.resize(200, 100);
     PlaceInMainWindow(&dialog, 0.3);
