@@ -176,6 +176,8 @@ void OrderAddform::Form_Load()
                       {QStringLiteral("商品名称"), 290},
                       {QStringLiteral("数量"), 60},
                       {QStringLiteral("是否更改"), 0}});
+    FitColumn(Grid1, TypeCol, MulType);
+    FitColumn(Grid1, NumberCol, WidestNumber);
     LoadOrder();
 }
 
@@ -225,14 +227,14 @@ void OrderAddform::setCompany(qint32 id)
 {
     const std::optional<QString> name = id != 0 ? CompanyName(id) : std::nullopt;
     CompanyId = name ? id : 0;
-    Text4->setText(name.value_or(NoCompany));
+    ShowText(Text4, name.value_or(NoCompany));
 }
 
 void OrderAddform::setClient(qint32 id)
 {
     const std::optional<QString> name = id != 0 ? ClientName(id) : std::nullopt;
     ClientId = name ? id : 0;
-    FoxText1->setText(name.value_or(NoClient));
+    ShowText(FoxText1, name.value_or(NoClient));
 }
 
 LineGrid OrderAddform::lines() const

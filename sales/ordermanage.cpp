@@ -228,6 +228,11 @@ void OrderManage::Form_Load()
     Grid1->Column(8).setCellType(2);
     SetupGrid(Grid2, LineColumns(QStringLiteral("类型")));
     SetupGrid(Grid3, LineColumns(QStringLiteral("单价")));
+    // Numbers and dates show whole at every font size.
+    FitColumn(Grid1, 1, WidestNumber);
+    FitColumn(Grid1, 6, QStringLiteral("0000-00-00"));
+    FitColumn(Grid2, 2, WidestNumber);
+    FitColumn(Grid3, 2, WidestNumber);
     RefreshOrderList();
 }
 

@@ -1,4 +1,6 @@
 // The order list's toolbar: new, edit and check an order, print the list and the order sheets.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QPushButton>
 
@@ -63,7 +65,11 @@ void OrderManage::VsNetBut4_Click()
     const int row = Grid1->ActiveCell().Row();
     OrderCheckForm* form = GlobalForm<OrderCheckForm>::get(this);
     form->OrderID = orderId;
-    form->Text1->setText(AmountText(NumberValue(Grid1->text(row, 5))));
+    // A stored price longer than the 8 characters the box takes by typing is shown whole: cut, it
+    // would be saved cut.
+    const QString price = AmountText(NumberValue(Grid1->text(row, 5)));
+    form->Text1->setMaxLength(std::max(8, int(price.size())));
+    form->Text1->setText(price);
     form->Check1->setChecked(Grid1->text(row, 7) == QLatin1String("1"));
     form->Check2->setChecked(Grid1->text(row, 8) == QLatin1String("1"));
     // The dialog's result goes into the row selected now; the list is not searched again.

@@ -21,7 +21,9 @@ OrderPrintForm::OrderPrintForm(QWidget* parent) : QDialog(parent)
                                        "您也可以选择范围后复制至Excel、WORD等软件。"),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(200, 16, 580, 24);
+    // Right of the two buttons, in two lines where one does not hold it.
+    Label1->setWordWrap(true);
+    Label1->setGeometry(164, 4, 624, ToolbarHeight - 8);
     Grid1 = new Grid(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
     Grid1->setReadOnly(false);

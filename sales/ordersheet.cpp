@@ -10,6 +10,7 @@
 #include "core/session.h"
 #include "platform/grid.h"
 #include "sales/partynames.h"
+#include "sales/salesgrid.h"
 #include "sales/salesnumbers.h"
 
 namespace {
@@ -89,6 +90,8 @@ void BuildOrderSheet(Grid* sheet, const Grid* source, bool isMul, qint32 orderId
         sheet->Column(c).setAlignment(c == 4 ? 6 : 10);
         sheet->Cell(0, c).setText(captions[c]);
     }
+    FitColumn(sheet, 3, WidestNumber);
+    FitColumn(sheet, 3, captions[3]);
     mergeRow(sheet, TitleRow, 10);
     sheet->Cell(TitleRow, 1).setText(OwnCompanyName + QStringLiteral("订单") + variant);
     sheet->Cell(TitleRow, 1).setFontSize(20);

@@ -127,7 +127,7 @@ void ProductAddForm::LoadProduct()
         return;
     }
     for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it)
-        it.value()->setText(row->texts.value(it.key()));
+        ShowText(it.value(), row->texts.value(it.key()));
     const int unit = Combo1->findData(row->unit);
     if (unit >= 0)
         Combo1->setCurrentIndex(unit);

@@ -46,18 +46,23 @@ ProductMulAddForm::ProductMulAddForm(QWidget* parent) : QDialog(parent)
     VsNetBut7 = bar.VsNetBut7;
 
     const int top = ToolbarHeight + 8;
-    const auto field = [this, top](const QString& name, const QString& label, BoxKind kind, int left,
-                                   int width) {
-        (new QLabel(label, this))->move(left, top + 4);
+    constexpr int Width = 672;
+    // The three fields in a row, each box right after its label; the last one reaches the edge.
+    int left = 12;
+    const auto field = [this, top, &left](const QString& name, const QString& label, BoxKind kind,
+                                          int width) {
+        auto* caption = new QLabel(label, this);
+        caption->move(left, top + 4);
+        left += caption->sizeHint().width() + 2;
         FoxText* box = NewFoxText(this, name, kind, kind == BoxKind::Text ? 0 : 8);
-        box->setGeometry(left + 70, top, width, box->height());
+        box->setGeometry(left, top, width > 0 ? width : Width - 12 - left, box->height());
+        left += width + 14;
         return box;
     };
-    ProductId = field(QStringLiteral("ProductId"), QStringLiteral("商品编号："), BoxKind::Whole, 12, 100);
+    ProductId = field(QStringLiteral("ProductId"), QStringLiteral("商品编号："), BoxKind::Whole, 90);
     ProductId->setAlignment(2);
-    ProductName = field(QStringLiteral("ProductName"), QStringLiteral("商品名称："), BoxKind::Text, 196, 180);
-    ProductNameEn =
-        field(QStringLiteral("ProductNameEn"), QStringLiteral("英文名称："), BoxKind::Text, 460, 180);
+    ProductName = field(QStringLiteral("ProductName"), QStringLiteral("商品名称："), BoxKind::Text, 170);
+    ProductNameEn = field(QStringLiteral("ProductNameEn"), QStringLiteral("英文名称："), BoxKind::Text, 0);
 
     Grid1 = new Grid(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
@@ -72,7 +77,7 @@ ProductMulAddForm::ProductMulAddForm(QWidget* parent) : QDialog(parent)
     Command1 = button(QStringLiteral("Command1"), 0);
     Command2 = button(QStringLiteral("Command2"), 1);
     Command3 = button(QStringLiteral("Command3"), 2);
-    setFixedSize(672, top + 372);
+    setFixedSize(Width, top + 372);
 
     connect(Command1, &QPushButton::clicked, this, &ProductMulAddForm::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &ProductMulAddForm::Command2_Click);
@@ -103,6 +108,7 @@ void ProductMulAddForm::Form_Load()
                       {QStringLiteral("单件商品数量"), 100},
                       {QStringLiteral("相交ID"), 0},
                       {QStringLiteral("是否更改"), 0}});
+    FitColumn(Grid1, 1, WidestNumber);
     LoadProductMul();
 }
 
@@ -124,8 +130,8 @@ void ProductMulAddForm::LoadProductMul()
         return;
     }
     ProductId->setText(row->number);
-    ProductName->setText(row->name);
-    ProductNameEn->setText(row->nameEn);
+    ShowText(ProductName, row->name);
+    ShowText(ProductNameEn, row->nameEn);
     setWindowTitle(QStringLiteral("修改组合商品--[%1]").arg(row->name));
     Grid1->setAutoRedraw(false);
     for (const BundleMember& member : LoadBundleMembers(GetProductMulId))

@@ -221,6 +221,19 @@ TEST_F(OrderManageTest, LinesOfTheClickedOrderCheckAndANewOrder)
     click(f->VsNetBut4);
     EXPECT_EQ(count("select count(*) from logdata where GetLogClass = 8"), 2);
     EXPECT_EQ(f->Grid1->text(1, 7), "-1");
+    // A real price longer than the box's 8 typed characters is preset whole and kept by a save.
+    Conn.exec("update orderdata set realsell = 123456.78 where orderid = 1201");
+    f->RefreshOrderList();
+    f->Grid1->setActiveCell(1);
+    WhenModal<OrderCheckForm>([](OrderCheckForm* d) {
+        EXPECT_EQ(d->Text1->Text(), "123456.78");
+        d->Check1->setChecked(true);
+        QTest::mouseClick(d->VsNetBut2, Qt::LeftButton);
+    });
+    click(f->VsNetBut4);
+    EXPECT_EQ(rows("select realsell, orderischeck from orderdata where orderid = 1201"),
+              QStringList{"123456.78|-1"});
+    EXPECT_EQ(f->Grid1->text(1, 5), "123456.78");
 
     // A new order: the list is searched again and its first row's lines are shown.
     WhenModal<OrderAddform>([this](OrderAddform* d) {
