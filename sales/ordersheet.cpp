@@ -1,9 +1,11 @@
 #include "sales/ordersheet.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <QColor>
 #include <QDate>
+#include <QFontMetrics>
 
 #include "core/dblayer.h"
 #include "core/moneytochinese.h"
@@ -55,6 +57,19 @@ void mergeRow(Grid* sheet, int row, int alignment)
 QString amountLine(double amount)
 {
     return QStringLiteral("￥%1    （人民币：%2）").arg(AmountText(amount), MoneyToChinese(amount));
+}
+
+// Makes a row of one merged cell across columns 1 to 7 as high as its wrapped text.
+void fitRowToText(Grid* sheet, int row)
+{
+    int width = 0;
+    for (int c = 1; c < Cols; ++c)
+        width += sheet->Column(c).Width();
+    // The cell keeps a few pixels of margin on each side.
+    const QRect text = QFontMetrics(sheet->font())
+                           .boundingRect(QRect(0, 0, width - 8, 100000), Qt::AlignLeft | Qt::TextWordWrap,
+                                         sheet->text(row, 1));
+    sheet->setRowHeight(row, std::max(sheet->RowHeight(row), text.height() + 6));
 }
 
 QString blanks(int n)
@@ -163,8 +178,10 @@ void BuildOrderSheet(Grid* sheet, const Grid* source, bool isMul, qint32 orderId
         sheet->Cell(r - 1, 4).setText(amountLine(order->realSell));
         sheet->Cell(r, 1).setText(QStringLiteral("交货日期：") +
                                   order->orderDate.toString(QStringLiteral("yyyy-MM-dd")));
-        if (hasRemark)
+        if (hasRemark) {
             sheet->Cell(r + 1, 1).setText(QStringLiteral("备注：") + order->remark);
+            fitRowToText(sheet, r + 1);
+        }
         sheet->Cell(signRow, 1)
             .setText(QStringLiteral("   供方签名：（盖章）") + blanks(31) +
                      QStringLiteral("需方签名：（盖章）"));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QTest>
 
@@ -156,6 +157,13 @@ TEST_F(OrderSheetTest, ExpandedLinesOfTheSelectedOrderWithoutRemarkOrPartiesAndA
     EXPECT_EQ(g->text(6, 2), "折扣金额：");
     EXPECT_EQ(g->text(7, 1), "交货日期：2024-05-06");
     EXPECT_EQ(g->Range(4, 2, 6, 6).Borders(2), 2);
+    delete GlobalForm<OrderPrintForm>::get();
+
+    // A remark longer than a line gets a row high enough for all its wrapped lines.
+    saveOrder(602, QString(120, QChar(0x5B57)), {});
+    g = sheet(602, true);
+    ASSERT_EQ(g->text(8, 1), "备注：" + QString(120, QChar(0x5B57)));
+    EXPECT_GE(g->RowHeight(8), 3 * QFontMetrics(g->font()).lineSpacing());
     delete GlobalForm<OrderPrintForm>::get();
 }
 
