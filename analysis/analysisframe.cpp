@@ -29,6 +29,8 @@ VsNetBut* newButton(QWidget* parent, const QString& name, const QString& caption
     auto* button = new VsNetBut(parent);
     button->setObjectName(name);
     button->setCaption(caption);
+    // Captions only: the whole face is the caption's.
+    button->setCaptionAreaPercent(100);
     return button;
 }
 

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QTextLayout>
 #include <QtMath>
 
@@ -388,6 +389,14 @@ void FoxTextBase::applyFieldStyle()
     m_field->setStyleSheet(
         QStringLiteral("%1 { background-color: %2; border: none; %3} %1:enabled { color: %4; }")
             .arg(cls, OleToQColor(m_fieldBackColor).name(), extra, OleToQColor(m_foreColor).name()));
+    if (!extra.isEmpty()) {
+        // The style keeps the rules it read for the field before this sheet; polished again, the
+        // field reads its masking character from this one.
+        m_field->style()->unpolish(m_field);
+        m_field->style()->polish(m_field);
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(m_field, &styleChange);
+    }
 }
 
 // ---- hover and focus

@@ -47,6 +47,9 @@ void VsNetBut::mouseMoveEvent(QMouseEvent* event)
 void VsNetBut::enterEvent(QEnterEvent* event)
 {
     QWidget::enterEvent(event);
+    // A disabled control takes no mouse input, so the pointer over it changes nothing.
+    if (!isEnabled())
+        return;
     // The pointer came in: that is a move over the control, whether or not one follows. A button
     // held down belongs to the control where it was pressed.
     if (QApplication::mouseButtons() == Qt::NoButton)

@@ -39,7 +39,13 @@ protected:
         QStyledItemDelegate::paint(painter, option, index);
         if (!m_model->hasBorders())
             return;
-        const GridCellEdges e = m_model->edges(index.row() + 1, index.column() + 1);
+        const int row = index.row() + 1;
+        const int col = index.column() + 1;
+        // A merged cell ends where its last row and column end.
+        const auto* view = qobject_cast<const QTableView*>(option.widget);
+        const int lastRow = row + (view ? view->rowSpan(index.row(), index.column()) - 1 : 0);
+        const int lastCol = col + (view ? view->columnSpan(index.row(), index.column()) - 1 : 0);
+        const GridCellEdges e = m_model->edges(row, col);
         const QRect r = option.rect;
         const auto line = [painter](int style, QPoint a, QPoint b) {
             if (style == GridLineNone)
@@ -47,11 +53,18 @@ protected:
             painter->setPen(QPen(Qt::black, style == GridLineThick ? 2 : 1));
             painter->drawLine(a, b);
         };
+        // A line between two cells that both carry it is drawn once, by the cell before it;
+        // drawn by both it would show twice, the grid line between them.
         painter->save();
-        line(e.left, r.topLeft(), r.bottomLeft());
-        line(e.top, r.topLeft(), r.topRight());
-        line(e.right, r.topRight(), r.bottomRight());
-        line(e.bottom, r.bottomLeft(), r.bottomRight());
+        // A thick line on the left or top lies inside the cell, as it does on the right and bottom.
+        const int inLeft = e.left == GridLineThick ? 1 : 0;
+        const int inTop = e.top == GridLineThick ? 1 : 0;
+        if (e.left != m_model->edges(row, col - 1).right || col == 1)
+            line(e.left, r.topLeft() + QPoint(inLeft, 0), r.bottomLeft() + QPoint(inLeft, 0));
+        if (e.top != m_model->edges(row - 1, col).bottom || row == 1)
+            line(e.top, r.topLeft() + QPoint(0, inTop), r.topRight() + QPoint(0, inTop));
+        line(m_model->edges(row, lastCol).right, r.topRight(), r.bottomRight());
+        line(m_model->edges(lastRow, col).bottom, r.bottomLeft(), r.bottomRight());
         painter->restore();
     }
 
@@ -370,7 +383,8 @@ void Grid::setReadOnly(bool readOnly)
 void Grid::setAllowUserSort(bool allow)
 {
     m_allowUserSort = allow;
-    horizontalHeader()->setSortIndicatorShown(allow);
+    // The arrow shows once the user has sorted: until then no column is sorted.
+    horizontalHeader()->setSortIndicatorShown(false);
 }
 
 void Grid::SortByColumn(int col, Qt::SortOrder order)
@@ -389,6 +403,7 @@ void Grid::headerClicked(int section)
         (col == m_sortColumn && m_sortOrder == Qt::AscendingOrder) ? Qt::DescendingOrder : Qt::AscendingOrder;
     Q_EMIT BeforeUserSort(col);
     SortByColumn(col, order);
+    horizontalHeader()->setSortIndicatorShown(true);
     horizontalHeader()->setSortIndicator(section, order);
     if (currentIndex().isValid())
         scrollTo(currentIndex());

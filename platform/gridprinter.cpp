@@ -40,8 +40,10 @@ public:
             const GridModel::Block* block = mergeAt(row, c);
             if (block && (c != firstShownColumn(*block) || row != block->r1))
                 continue;
-            drawCell(row, c,
-                     block ? blockRect(*block, y) : QRectF(m_x[c], y, m_model.columnWidth(c), height));
+            if (block)
+                drawCell(row, c, blockRect(*block, y), block->r2, block->c2);
+            else
+                drawCell(row, c, QRectF(m_x[c], y, m_model.columnWidth(c), height), row, c);
         }
         return height;
     }
@@ -74,7 +76,8 @@ private:
         return QRectF(m_x[b.c1], y, right - m_x[b.c1], height);
     }
 
-    void drawCell(int row, int col, const QRectF& rect)
+    // The cell at (row, col), or the merged block from it to (lastRow, lastCol).
+    void drawCell(int row, int col, const QRectF& rect, int lastRow, int lastCol)
     {
         const GridCellStyle* s = m_model.style(row, col);
         if (s && s->backColor.isValid())
@@ -99,7 +102,7 @@ private:
                 flags |= Qt::TextWordWrap;
             m_p.drawText(rect.adjusted(2, 1, -2, -1), flags, m_model.text(row, col));
         }
-        drawEdges(row, col, rect);
+        drawEdges(row, col, rect, lastRow, lastCol);
     }
 
     void drawCheckBox(const QRectF& rect, bool checked)
@@ -130,11 +133,13 @@ private:
         m_p.drawPixmap(rect, picture, QRectF(picture.rect()));
     }
 
-    void drawEdges(int row, int col, const QRectF& rect)
+    void drawEdges(int row, int col, const QRectF& rect, int lastRow, int lastCol)
     {
         if (!m_model.hasBorders())
             return;
-        const GridCellEdges e = m_model.edges(row, col);
+        GridCellEdges e = m_model.edges(row, col);
+        e.right = m_model.edges(row, lastCol).right;
+        e.bottom = m_model.edges(lastRow, col).bottom;
         const auto line = [this](int style, QPointF a, QPointF b) {
             if (style == GridLineNone)
                 return;

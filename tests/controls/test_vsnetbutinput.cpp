@@ -158,6 +158,13 @@ TEST(VsNetButInput, HoverStartsWithAMoveAndEndsOnceWhenThePointerIsElsewhere)
     QTest::qWait(30);
     EXPECT_EQ(w.log->count(QStringLiteral("MouseExit")), 1);
     EXPECT_EQ(w.log->count(QStringLiteral("MouseEnter")), 1);
+
+    // A disabled button under the pointer keeps its normal look.
+    w.button->setEnabled(false);
+    w.hover();
+    QTest::qWait(50);
+    EXPECT_EQ(w.log->count(QStringLiteral("MouseEnter")), 1);
+    EXPECT_EQ(w.button->paintState(), 0);
 }
 
 TEST(VsNetButInput, RightButtonNeitherPressesNorClicksAndBlocksKeyClicks)

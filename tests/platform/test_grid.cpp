@@ -165,7 +165,10 @@ TEST_F(GridTest, HeaderClickSortsTheRowsThemselves)
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(col - 1) + 5, header->height() / 2));
     };
+    // The arrow shows only once the user has sorted.
+    EXPECT_FALSE(header->isSortIndicatorShown());
     clickCaption(3); // numbers by value: 9, 10, 100
+    EXPECT_TRUE(header->isSortIndicatorShown());
     EXPECT_EQ(seen, (QStringList{QStringLiteral("before 3 1"), QStringLiteral("after 3 2")}));
     EXPECT_EQ(grid.Cell(1, 3).Text(), QStringLiteral("9"));
     EXPECT_EQ(grid.Cell(3, 3).Text(), QStringLiteral("100"));
@@ -233,6 +236,36 @@ TEST_F(GridTest, StylesBordersAndMerges)
     grid.Range(0, 1, 3, 3).setBorders(0, 0);
     grid.Range(0, 1, 3, 3).setBorders(4, 0);
     EXPECT_FALSE(grid.gridModel()->hasBorders());
+
+    // On screen a line between two cells shows once, and a merged cell ends with the block's edge:
+    // thick outer edges, thin inner lines.
+    for (int edge = 0; edge <= 3; ++edge)
+        grid.Range(1, 2, 3, 3).setBorders(edge, 2);
+    grid.Range(1, 2, 3, 3).setBorders(4, 1);
+    grid.Range(1, 2, 3, 3).setBorders(5, 1);
+    grid.show();
+    const QImage shot = grid.viewport()->grab().toImage();
+    // The widths of the dark runs along a line of the picture.
+    const auto runs = [&shot](QPoint from, QPoint step, int count) {
+        QList<int> widths;
+        bool inRun = false;
+        for (QPoint p = from; count-- > 0; p += step) {
+            const bool dark = qGray(shot.pixel(p)) < 100;
+            if (dark && !inRun)
+                widths << 0;
+            if (dark)
+                ++widths.last();
+            inRun = dark;
+        }
+        return widths;
+    };
+    const QRect row1 = grid.visualRect(grid.model()->index(0, 1));
+    const QRect merged = grid.visualRect(grid.model()->index(1, 1));
+    const int across = grid.visualRect(grid.model()->index(0, 2)).right() + 4;
+    EXPECT_EQ(runs({0, row1.center().y()}, {1, 0}, across), (QList<int>{2, 1, 2}));
+    EXPECT_EQ(runs({0, merged.center().y()}, {1, 0}, across), (QList<int>{2, 2}));
+    const int down = grid.visualRect(grid.model()->index(2, 1)).bottom() + 4;
+    EXPECT_EQ(runs({row1.center().x(), 0}, {0, 1}, down), (QList<int>{2, 1, 1, 2}));
 }
 
 TEST_F(GridTest, ChartLiesOverItsCellAndPrintsThere)
