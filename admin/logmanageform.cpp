@@ -56,6 +56,14 @@ QComboBox* makeCombo(QWidget* parent, const QString& name, int left, int width)
     return combo;
 }
 
+QStringList comboTexts(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts.append(combo->itemText(i));
+    return texts;
+}
+
 } // namespace
 
 LogManageForm::LogManageForm(QWidget* parent) : QWidget(parent)
@@ -176,6 +184,11 @@ void LogManageForm::Form_Load()
                       {QStringLiteral("对象名称"), 225},
                       {QStringLiteral("日期"), 108},
                       {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
+    // At large font sizes the operation and class columns grow to their longest name, the day
+    // column to a whole day.
+    FitColumn(Grid1, 2, comboTexts(Combo1));
+    FitColumn(Grid1, 3, comboTexts(Combo2));
+    FitColumn(Grid1, 5, {QStringLiteral("2000-12-28")});
 
     SearchLog();
     SuppressRefresh = false;

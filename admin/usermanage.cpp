@@ -34,7 +34,10 @@ UserManage::UserManage(QWidget* parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("个人资料管理"));
 
-    ToolBand band(this, 8);
+    // Two captions of four characters side by side need some air between them.
+    ToolBandSizes sizes;
+    sizes.buttonWidth = 66;
+    ToolBand band(this, 8, sizes);
     VsNetBut1.push_back(band.addSeparator(QStringLiteral("VsNetBut1")));
     VsNetBut2 = band.addButton(QStringLiteral("VsNetBut2"), QStringLiteral("保存资料"));
     VsNetBut3 = band.addButton(QStringLiteral("VsNetBut3"), QStringLiteral("测试邮箱"));
@@ -77,6 +80,8 @@ UserManage::UserManage(QWidget* parent) : QDialog(parent)
 void UserManage::Form_Load()
 {
     ApplySkinToForm(this);
+    // As high as the user's font needs, so that the server's name is not cut.
+    Combo2->resize(Combo2->width(), qMax(Combo2->height(), Combo2->sizeHint().height()));
     const OwnSettings session = SessionOwnSettings();
     FoxText3->setText(session.email);
     FoxText4->setText(session.emailName);

@@ -25,7 +25,7 @@ using namespace DialogRows;
 
 namespace {
 
-constexpr int RemarkHeight = 110;
+constexpr int MinRemarkHeight = 110;
 
 } // namespace
 
@@ -42,7 +42,8 @@ AffairAddForm::AffairAddForm(QWidget* parent) : QDialog(parent)
     Text3 = AddTextBox(this, QStringLiteral("Text3"), field(1), false, true);
     Text3->setLocked(true);
     AddLabel(this, QStringLiteral("Label6"), QStringLiteral("提前几日提醒："), label(1, 1));
-    FoxText2 = AddTextBox(this, QStringLiteral("FoxText2"), field(1, 1), true, true);
+    // Any text: its leading number counts, a negative one as 0.
+    FoxText2 = AddTextBox(this, QStringLiteral("FoxText2"), field(1, 1), false, true);
     FoxText2->setText(QStringLiteral("0"));
     AddLabel(this, QStringLiteral("Label3"), QStringLiteral("事务方式："), label(2));
     Combo1 = AddDropDown(this, QStringLiteral("Combo1"), field(2));
@@ -53,14 +54,15 @@ AffairAddForm::AffairAddForm(QWidget* parent) : QDialog(parent)
     FoxText1 = client.name;
     Command1 = client.choose;
     Command2 = client.clear;
-    AddLabel(this, QStringLiteral("Label2"), QStringLiteral("事务备注："), label(4));
-    FoxTextMu1 = AddRemarkBox(this, QRect(FieldLeft, top(4), FullWidth, RemarkHeight));
-    setFixedSize(FormWidth, top(4) + RemarkHeight + 16);
-
     FoxDate1 = new FoxDate(this);
     FoxDate1->setObjectName(QStringLiteral("FoxDate1"));
     FoxDate1->move(FieldLeft, top(2));
     FoxDate1->hide();
+    // The remark reaches down as far as the calendar opened under the date box, which so fits.
+    AddLabel(this, QStringLiteral("Label2"), QStringLiteral("事务备注："), label(4));
+    const int remarkHeight = qMax(MinRemarkHeight, CalendarBottom(FoxDate1, top(1)) - top(4));
+    FoxTextMu1 = AddRemarkBox(this, QRect(FieldLeft, top(4), FullWidth, remarkHeight));
+    setFixedSize(FormWidth, top(4) + remarkHeight + 16);
     m_dates = new DateField(FoxDate1, this);
     m_dates->addField(Text3);
 

@@ -16,7 +16,7 @@ constexpr int ButtonHeight = 49;
 constexpr int SeparatorWidth = 12;
 constexpr int CentredText = 2;
 constexpr int LabelWidth = 94;
-constexpr int ColumnStep = 220;
+constexpr int ColumnStep = 234;
 constexpr int RowStep = 32;
 
 } // namespace
@@ -34,6 +34,12 @@ QRect DialogRows::label(int row, int column)
 QRect DialogRows::field(int row, int column, int width)
 {
     return QRect(FieldLeft + column * ColumnStep, top(row), width, RowHeight);
+}
+
+int DialogRows::CalendarBottom(const QWidget* calendar, int boxTop)
+{
+    constexpr int LargestBoxHeight = TwipsToPixels(360);
+    return boxTop + LargestBoxHeight + calendar->height();
 }
 
 QLabel* AddLabel(QWidget* form, const QString& name, const QString& caption, const QRect& rect)

@@ -18,15 +18,19 @@ class VsNetBut;
 // Controls the affair windows build alike. Geometry is in pixels.
 
 // The rows of the affair dialogs under their toolbar: one or two columns of a label and a field.
+// Half-width fields hold a date ("2011-09-20") whole at the largest font size.
 namespace DialogRows {
-constexpr int FormWidth = 452;
+constexpr int FormWidth = 480;
 constexpr int RowHeight = 22;
 constexpr int FieldLeft = 104;
-constexpr int HalfWidth = 116;
-constexpr int FullWidth = 336;
+constexpr int HalfWidth = 130;
+constexpr int FullWidth = 364;
 int top(int row);
 QRect label(int row, int column = 0);
 QRect field(int row, int column = 0, int width = HalfWidth);
+// The lowest the drop-down calendar reaches when it opens under a date box whose top is boxTop
+// (in the dialog), the box being as high as the largest font size makes it.
+int CalendarBottom(const QWidget* calendar, int boxTop);
 } // namespace DialogRows
 
 QLabel* AddLabel(QWidget* form, const QString& name, const QString& caption, const QRect& rect);

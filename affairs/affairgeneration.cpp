@@ -171,8 +171,10 @@ QDate AffairGenerator::generate(const QList<QDate>& days, qint32 regularId, bool
 {
     Transaction tx(Conn);
     const std::vector<RegularRow> rows = readRegularRows(regularId);
+    // A yearly day may lie before the first day asked for (1 January, asked for from 2 January of
+    // the next year on 31 December), never before today.
     if (createAffairs)
-        readGenerated(regularId, days.first());
+        readGenerated(regularId, qMin(days.first(), m_today));
     QDate last;
     for (const QDate& fromDate : days) {
         for (const RegularRow& row : rows) {

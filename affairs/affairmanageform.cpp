@@ -1,6 +1,8 @@
 #include "affairs/affairmanageform.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,7 +41,8 @@ constexpr int RowHeight = 22;
 constexpr int CheckBoxCells = 2;
 const QColor TodayColor(255, 0, 0);
 
-// A row of exclusive options in a panel of their own.
+// A row of exclusive options in a panel of their own: each as wide as its caption needs, the room
+// left shared out evenly.
 std::vector<QRadioButton*> addOptions(QWidget* form, const QString& panelName, const QString& optionName,
                                       const QStringList& captions, const QRect& rect,
                                       QWidget** panelOut = nullptr)
@@ -48,16 +51,32 @@ std::vector<QRadioButton*> addOptions(QWidget* form, const QString& panelName, c
     panel->setObjectName(panelName);
     panel->setGeometry(rect);
     std::vector<QRadioButton*> options;
-    const int step = rect.width() / int(captions.size());
+    int needed = 0;
     for (int i = 0; i < captions.size(); ++i) {
         auto* option = new QRadioButton(captions.at(i), panel);
         option->setObjectName(QStringLiteral("%1_%2").arg(optionName).arg(i));
-        option->setGeometry(i * step, 0, step, rect.height());
+        needed += option->sizeHint().width();
         options.push_back(option);
+    }
+    const int extra = qMax(0, rect.width() - needed) / int(captions.size());
+    int left = 0;
+    for (QRadioButton* option : options) {
+        const int width = option->sizeHint().width() + extra;
+        option->setGeometry(left, 0, width, rect.height());
+        left += width;
     }
     if (panelOut)
         *panelOut = panel;
     return options;
+}
+
+// A column that holds texts of a known form is widened, at large font sizes, to show them whole.
+void fitColumn(Grid* grid, int col, const QString& widest)
+{
+    constexpr int CellPadding = 8;
+    const int needed = QFontMetrics(grid->font()).horizontalAdvance(widest) + CellPadding;
+    if (grid->Column(col).Width() < needed)
+        grid->Column(col).setWidth(needed);
 }
 
 int checkedIndex(const std::vector<QRadioButton*>& options)
@@ -105,10 +124,10 @@ void AffairManageForm::buildFilters()
     Option3 = addOptions(this, QStringLiteral("Option3Panel"), QStringLiteral("Option3"),
                          {QStringLiteral("今日之前"), QStringLiteral("今天"), QStringLiteral("明天"),
                           QStringLiteral("后天"), QStringLiteral("全部")},
-                         QRect(420, FirstRow, 320, RowHeight));
+                         QRect(420, FirstRow, 300, RowHeight));
     SelUserLabel = AddLabel(this, QStringLiteral("SelUserLabel"), QStringLiteral("用户："),
-                            QRect(742, FirstRow, 40, RowHeight));
-    SelUserCombo = AddDropDown(this, QStringLiteral("SelUserCombo"), QRect(784, FirstRow, 96, RowHeight));
+                            QRect(722, FirstRow, 40, RowHeight));
+    SelUserCombo = AddDropDown(this, QStringLiteral("SelUserCombo"), QRect(764, FirstRow, 116, RowHeight));
 
     AddLabel(this, QStringLiteral("Label2"), QStringLiteral("事务类型："),
              QRect(8, SecondRow, 70, RowHeight));
@@ -141,6 +160,7 @@ void AffairManageForm::buildFilters()
             });
         }
     }
+    Option2Panel->installEventFilter(this);
     for (QComboBox* combo : {Combo1, Combo2, SelUserCombo})
         connect(combo, &QComboBox::currentIndexChanged, this, &AffairManageForm::SearchAffairs);
     connect(Command4, &QPushButton::clicked, this, &AffairManageForm::SearchAffairs);
@@ -175,6 +195,13 @@ void AffairManageForm::resizeEvent(QResizeEvent* event)
     Grid1->resize(qMax(0, width() - TwipsToPixels(360)), qMax(0, height() - GridTop - TwipsToPixels(640)));
 }
 
+bool AffairManageForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Option2Panel && event->type() == QEvent::MouseButtonRelease)
+        SearchAffairs();
+    return QWidget::eventFilter(watched, event);
+}
+
 void AffairManageForm::Form_Load()
 {
     m_loaded = true;
@@ -202,6 +229,10 @@ void AffairManageForm::Form_Load()
                       {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
     Grid1->Column(9).setCellType(CheckBoxCells);
     Grid1->Column(10).setCellType(CheckBoxCells);
+    fitColumn(Grid1, 4, QStringLiteral("0000-00-00"));
+    fitColumn(Grid1, 5, QStringLiteral("999日后"));
+    fitColumn(Grid1, 9, QStringLiteral("完成"));
+    fitColumn(Grid1, 10, QStringLiteral("关闭"));
 
     Command1_Click();
 }

@@ -53,6 +53,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A click on the panel of the closed options, beside them, searches too.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildFilters();

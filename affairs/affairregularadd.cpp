@@ -26,10 +26,11 @@ using namespace DialogRows;
 
 namespace {
 
-constexpr int RemarkHeight = 54;
-constexpr int FrameRow = 5;
+constexpr int FrameRow = 3;
 constexpr int FrameHeight = 86;
-constexpr int LeadRow = 8;
+constexpr int LeadRow = 6;
+constexpr int RemarkRow = 7;
+constexpr int MinRemarkHeight = 80;
 constexpr int KindTop = 52;
 const QString MonthDayFormat = QStringLiteral("MM月dd日");
 const QString DayFormat = QStringLiteral("yyyy-MM-dd");
@@ -54,18 +55,22 @@ AffairRegularAdd::AffairRegularAdd(QWidget* parent) : QDialog(parent)
     FoxText1 = client.name;
     Command1 = client.choose;
     Command2 = client.clear;
-    AddLabel(this, QStringLiteral("Label2"), QStringLiteral("事务备注："), label(3));
-    FoxTextMu1 = AddRemarkBox(this, QRect(FieldLeft, top(3), FullWidth, RemarkHeight));
     buildScheduleFrame();
     AddLabel(this, QStringLiteral("Label6"), QStringLiteral("提前几日提醒："), label(LeadRow));
-    FoxText2 = AddTextBox(this, QStringLiteral("FoxText2"), field(LeadRow), true, true);
+    // Any text: its leading number counts, a negative one as 0.
+    FoxText2 = AddTextBox(this, QStringLiteral("FoxText2"), field(LeadRow), false, true);
     FoxText2->setText(QStringLiteral("0"));
-    setFixedSize(FormWidth, top(LeadRow) + RowHeight + 16);
 
     FoxDate1 = new FoxDate(this);
     FoxDate1->setObjectName(QStringLiteral("FoxDate1"));
-    FoxDate1->move(Frame1->x() + 64, top(FrameRow));
+    FoxDate1->move(Frame1->x() + Text3[1]->x(), top(FrameRow));
     FoxDate1->hide();
+    // The remark reaches down as far as the calendar opened under a date box of the frame.
+    AddLabel(this, QStringLiteral("Label2"), QStringLiteral("事务备注："), label(RemarkRow));
+    const int remarkHeight =
+        qMax(MinRemarkHeight, CalendarBottom(FoxDate1, top(FrameRow) + KindTop) - top(RemarkRow));
+    FoxTextMu1 = AddRemarkBox(this, QRect(FieldLeft, top(RemarkRow), FullWidth, remarkHeight));
+    setFixedSize(FormWidth, top(RemarkRow) + remarkHeight + 16);
     m_dates = new DateField(FoxDate1, this);
     m_dates->addField(Text3[0], MonthDayFormat);
     m_dates->addField(Text3[1], DayFormat);
@@ -81,7 +86,8 @@ void AffairRegularAdd::buildScheduleFrame()
 {
     Frame1 = new QGroupBox(QStringLiteral("定期方式"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(FieldLeft - 60, top(FrameRow), FullWidth + 60, FrameHeight);
+    const int frameLeft = label(FrameRow).x();
+    Frame1->setGeometry(frameLeft, top(FrameRow), FieldLeft + FullWidth - frameLeft, FrameHeight);
     const QStringList kinds{QStringLiteral("循环"), QStringLiteral("每日"), QStringLiteral("每周"),
                             QStringLiteral("每月"), QStringLiteral("每年")};
     for (int i = 0; i < kinds.size(); ++i) {
@@ -103,13 +109,14 @@ void AffairRegularAdd::buildScheduleFrame()
     Label8 = kindLabel(QStringLiteral("Label8"), QStringLiteral("起始日"), 12, 48);
     Text3.push_back(
         AddTextBox(Frame1, QStringLiteral("Text3_0"), QRect(12, KindTop, 130, RowHeight), false, true));
+    // Wide enough for "2011年09月01日" at the largest font size.
     Text3.push_back(
-        AddTextBox(Frame1, QStringLiteral("Text3_1"), QRect(64, KindTop, 130, RowHeight), false, true));
+        AddTextBox(Frame1, QStringLiteral("Text3_1"), QRect(64, KindTop, 172, RowHeight), false, true));
     for (FoxText* box : Text3)
         box->setLocked(true);
-    FoxText3 = AddTextBox(Frame1, QStringLiteral("FoxText3"), QRect(200, KindTop, 50, RowHeight), true, true);
+    FoxText3 = AddTextBox(Frame1, QStringLiteral("FoxText3"), QRect(242, KindTop, 50, RowHeight), true, true);
     FoxText3->setMaxLength(3);
-    Label4 = kindLabel(QStringLiteral("Label4"), QStringLiteral("天"), 256, 20);
+    Label4 = kindLabel(QStringLiteral("Label4"), QStringLiteral("天"), 298, 20);
     Combo3 = AddDropDown(Frame1, QStringLiteral("Combo3"), QRect(12, KindTop, 120, RowHeight));
     Combo3->addItems({QStringLiteral("星期日"), QStringLiteral("星期一"), QStringLiteral("星期二"),
                       QStringLiteral("星期三"), QStringLiteral("星期四"), QStringLiteral("星期五"),

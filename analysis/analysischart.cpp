@@ -59,16 +59,19 @@ QChart* RankingChart(const ChartRange& range)
         high = qMax(high, value);
     }
     set->setBrush(raisedBrush(QColor(0x3a, 0x6e, 0xc8), true));
+    set->setLabelColor(Qt::black);
     auto* series = new QHorizontalBarSeries;
     series->append(set);
+    // Each value stands just past its bar's end, readable however short the bar is.
     series->setLabelsVisible(true);
-    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     chart->addSeries(series);
     auto* categories = new QBarCategoryAxis;
     categories->append(labels);
     chart->addAxis(categories, Qt::AlignLeft);
     series->attachAxis(categories);
-    QValueAxis* values = valueAxis(low, high);
+    // Room beyond the longest bar for its value.
+    QValueAxis* values = valueAxis(low, high * 1.15);
     chart->addAxis(values, Qt::AlignBottom);
     series->attachAxis(values);
     chart->legend()->hide();
@@ -83,6 +86,8 @@ QChart* TrendChart(const ChartRange& range, bool threeD)
         months.append(range.text(range.firstRow, c));
     auto* categories = new QBarCategoryAxis;
     categories->append(months);
+    // A month's label is short enough for its place; cut, "10-11" would read "1...".
+    categories->setTruncateLabels(false);
     chart->addAxis(categories, Qt::AlignBottom);
     double low = 0;
     double high = 0;
@@ -130,7 +135,8 @@ QChart* TrendChart(const ChartRange& range, bool threeD)
             line->setPen(pen);
         }
     }
-    chart->legend()->setAlignment(Qt::AlignRight);
+    // Below the chart, so that the series names take no width from the month labels.
+    chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->show();
     return chart;
 }

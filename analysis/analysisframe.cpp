@@ -1,5 +1,7 @@
 #include "analysis/analysisframe.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,7 +19,10 @@ namespace {
 
 constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 26;
-constexpr int ButtonStep = ButtonWidth + 4;
+constexpr int ButtonGap = 4;
+constexpr int ButtonStep = ButtonWidth + ButtonGap;
+// Room around a caption inside its button.
+constexpr int CaptionPadding = 16;
 constexpr int MinWidthTwips = 10800;
 constexpr int MinHeightTwips = 8400;
 // The chart's size on paper, in pixels.
@@ -29,6 +34,8 @@ VsNetBut* newButton(QWidget* parent, const QString& name, const QString& caption
     auto* button = new VsNetBut(parent);
     button->setObjectName(name);
     button->setCaption(caption);
+    // Captions only: the whole face is the caption's.
+    button->setCaptionAreaPercent(100);
     return button;
 }
 
@@ -81,16 +88,28 @@ void AnalysisFrame::loadFrame(bool hideRow2)
 
 void AnalysisFrame::placeButtons(int left, int top)
 {
-    int shown = 0;
-    for (VsNetBut* button : AanBut) {
-        button->setGeometry(left + shown * ButtonStep, top, ButtonWidth, ButtonHeight);
-        shown += button->isHidden() ? 0 : 1;
-    }
     const int right = width() - 8;
     VsNetBut2->setGeometry(right - ButtonWidth, top, ButtonWidth, ButtonHeight);
     VsNetBut4->setGeometry(right - ButtonWidth - ButtonStep, top, ButtonWidth, ButtonHeight);
+    // Each analysis button as wide as its caption needs (a classification's name can be long);
+    // when together they would run into the print button, they share the room left.
+    QList<int> widths;
+    int total = 0;
+    for (VsNetBut* button : AanBut) {
+        const int needed = button->fontMetrics().horizontalAdvance(button->Caption()) + CaptionPadding;
+        widths.append(button->isHidden() ? 0 : qMax(ButtonWidth, needed));
+        total += widths.last();
+    }
+    const int shown = int(std::count_if(widths.cbegin(), widths.cend(), [](int w) { return w > 0; }));
+    const int room = VsNetBut4->x() - 12 - left - qMax(0, shown - 1) * ButtonGap;
+    int x = left;
+    for (int i = 0; i < AanBut.size(); ++i) {
+        const int w = total > room ? widths.at(i) * room / total : widths.at(i);
+        AanBut[i]->setGeometry(x, top, w, ButtonHeight);
+        x += w > 0 ? w + ButtonGap : 0;
+    }
     if (shown > 0)
-        frameGroup(0, QRect(left, top, shown * ButtonStep - 4, ButtonHeight));
+        frameGroup(0, QRect(left, top, x - ButtonGap - left, ButtonHeight));
     frameGroup(1, VsNetBut4->geometry().united(VsNetBut2->geometry()));
 }
 

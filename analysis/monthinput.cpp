@@ -34,6 +34,7 @@ MonthInput::MonthInput(QWidget* window, const QString& caption) : QObject(window
         auto* button = new VsNetBut(window);
         button->setObjectName(QStringLiteral("NextMonth_%1").arg(i));
         button->setCaption(captions.at(i));
+        button->setCaptionAreaPercent(100);
         connect(button, &VsNetBut::Click, this, [this, i] { NextMonth_Click(i); });
         NextMonth.append(button);
     }

@@ -6,6 +6,7 @@
 
 #include "clients/checkid.h"
 #include "clients/contractpanel.h"
+#include "clients/formlayout.h"
 #include "clients/quickselect.h"
 #include "controls/cityselect.h"
 #include "controls/datefield.h"
@@ -46,9 +47,10 @@ void ClientAddForm::Form_Load()
 {
     m_loaded = true;
     buildClassRows();
-    arrangeLowerBand();
     ApplySkinToForm(this);
+    // Placed once the skin has set the fonts, which decide the heights of the lists and rows.
     Picture1->LoadKinds();
+    arrangeLowerBand();
     LoadClient();
     Picture1->LoadContracts(ClientId, ClientCompanyId);
 }
@@ -84,6 +86,7 @@ void ClientAddForm::showFields(const ClientFields& fields)
         const int index = ClassCombo[i]->findData(fields.classIds.value(qsizetype(i)));
         ClassCombo[i]->setCurrentIndex(index >= 0 ? index : 0);
     }
+    ShowTextsFromStart(this);
 }
 
 void ClientAddForm::Command1_Click()

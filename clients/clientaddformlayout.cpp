@@ -28,7 +28,9 @@ constexpr int LeftLabel = 120;
 constexpr int LeftField = 1020;
 constexpr int RightLabel = 3600;
 constexpr int RightField = 4650;
-constexpr int LabelWidth = 1050;
+// Wide enough for an 18-digit identity number at the largest font size.
+constexpr int IdWidth = 3420;
+constexpr int IdButtonLeft = RightField + IdWidth + 60;
 constexpr int ButtonLeft = 8860;
 constexpr int ButtonWidth = 1560;
 constexpr int FormWidth = 10660;
@@ -60,9 +62,9 @@ struct TextBoxRow
 
 const TextBoxRow TextBoxes[] = {
     {&ClientAddForm::Text1, "Text1", "姓名：", 0, LeftField, 2400, false, false},
-    {&ClientAddForm::Text2, "Text2", "身份证号：", 0, RightField, 2400, true, false},
-    {&ClientAddForm::Text3, "Text3", "出生日期：", 1, RightField, 2400, false, true},
-    {&ClientAddForm::Text4, "Text4", "公司：", 2, LeftField, 1700, false, false},
+    {&ClientAddForm::Text2, "Text2", "身份证号：", 0, RightField, IdWidth, true, false},
+    {&ClientAddForm::Text3, "Text3", "出生日期：", 1, RightField, IdWidth, false, true},
+    {&ClientAddForm::Text4, "Text4", "公司：", 2, LeftField, 1840, false, false},
     {&ClientAddForm::Text7, "Text7", "区号：", 2, RightField, 1200, true, true},
     {&ClientAddForm::Text8, "Text8", "月薪：", 3, LeftField, 1200, true, true},
     {&ClientAddForm::Text5, "Text5", "地址：", 5, LeftField, 5150, false, false},
@@ -79,8 +81,8 @@ struct CommandRow
 };
 
 const CommandRow Commands[] = {
-    {&ClientAddForm::Command4, "Command4", "分解", 0, 7110, 700},
-    {&ClientAddForm::Command1, "Command1", "选择", 2, 2780, 640},
+    {&ClientAddForm::Command4, "Command4", "分解", 0, IdButtonLeft, 600},
+    {&ClientAddForm::Command1, "Command1", "选择", 2, 2920, 560},
     {&ClientAddForm::Command3, "Command3", "插入地区", 5, 6210, 900},
 };
 
@@ -93,21 +95,21 @@ void ClientAddForm::buildControls()
         box->setAlignment(item.centred ? 2 : 0);
         box->moveTwips(item.left, rowTop(item.row), item.width, box->Height());
         AddFieldLabel(this, QString::fromUtf8(item.label), item.left == LeftField ? LeftLabel : RightLabel,
-                      rowTop(item.row), LabelWidth);
+                      rowTop(item.row), item.left);
         this->*item.member = box;
     }
     Text2->setOtherChar(QStringLiteral("xX"));
     Text2->setMaxLength(18);
     Text3->setLocked(true);
 
-    AddFieldLabel(this, QStringLiteral("性别："), LeftLabel, rowTop(1), LabelWidth);
+    AddFieldLabel(this, QStringLiteral("性别："), LeftLabel, rowTop(1), LeftField);
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->addItems({QStringLiteral("男"), QStringLiteral("女")});
     Combo1->setGeometry(TwipsRect(LeftField, rowTop(1), 1200, 330));
     Check1 = new QCheckBox(QStringLiteral("准"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(TwipsRect(7110, rowTop(1), 600, 330));
+    Check1->setGeometry(TwipsRect(IdButtonLeft, rowTop(1), 600, 330));
 
     for (const CommandRow& item : Commands) {
         auto* button = new QPushButton(QString::fromUtf8(item.caption), this);
@@ -119,7 +121,7 @@ void ClientAddForm::buildControls()
 
     CitySelect1 = AddRegionSelect(this, Margin, rowTop(4));
 
-    AddFieldLabel(this, QStringLiteral("备注："), LeftLabel, rowTop(6), LabelWidth);
+    AddFieldLabel(this, QStringLiteral("备注："), LeftLabel, rowTop(6), LeftField);
     Text6 = NewNoteBox(this, QStringLiteral("Text6"));
     Text6->moveTwips(LeftField, rowTop(6), 6090, RemarkHeight);
 
@@ -154,11 +156,6 @@ void ClientAddForm::buildClassRows()
         text->setObjectName(QStringLiteral("ClassLabel_%1").arg(i));
         ClassCombo.push_back(combo);
         ClassLabel.push_back(text);
-
-        const int h = combo->sizeHint().height() * TwipsPerPixel;
-        const int top = 300 + int(i) * (h + 60);
-        combo->setGeometry(TwipsRect(ClassComboLeft, top, ClassComboWidth, h));
-        text->setGeometry(TwipsRect(ClassLabelLeft, top + 60, ClassComboLeft - ClassLabelLeft, 300));
         text->setText(SixClassNames.value(i) + QStringLiteral("："));
 
         const ClassTable table(SixClassTables.at(i));
@@ -172,12 +169,20 @@ void ClientAddForm::buildClassRows()
 
 void ClientAddForm::arrangeLowerBand()
 {
-    const int bandTop = rowTop(6) + RemarkHeight + 180;
+    // Drop-down lists are as high as the font the skin gave them needs.
+    FitHeightToFont(Combo1);
     int frameHeight = 420;
     if (!ClassCombo.empty()) {
-        const QRect last = ClassCombo.back()->geometry();
-        frameHeight = (last.y() + last.height()) * TwipsPerPixel + 120;
+        const int h = ClassCombo.front()->sizeHint().height() * TwipsPerPixel;
+        for (size_t i = 0; i < ClassCombo.size(); ++i) {
+            const int top = 300 + int(i) * (h + 60);
+            ClassCombo[i]->setGeometry(TwipsRect(ClassComboLeft, top, ClassComboWidth, h));
+            ClassLabel[i]->setGeometry(
+                TwipsRect(ClassLabelLeft, top + 60, ClassComboLeft - ClassLabelLeft, 300));
+        }
+        frameHeight = 300 + int(ClassCombo.size()) * (h + 60) - 60 + 120;
     }
+    const int bandTop = rowTop(6) + RemarkHeight + 180;
     ClassFrame->setGeometry(TwipsRect(Margin, bandTop, FrameWidth, frameHeight));
     Check2->setGeometry(TwipsRect(Margin, bandTop + frameHeight + 60, 1500, 330));
     const int checkBottom = (Check2->y() + Check2->height()) * TwipsPerPixel;

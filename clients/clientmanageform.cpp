@@ -1,5 +1,7 @@
 #include "clients/clientmanageform.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +11,7 @@
 #include "clients/affairwindows.h"
 #include "clients/clientaddform.h"
 #include "clients/clienttotext.h"
+#include "clients/formlayout.h"
 #include "clients/listsearch.h"
 #include "clients/listwindow.h"
 #include "controls/foxtext.h"
@@ -31,16 +34,9 @@ namespace {
 // Filter layout in twips: three boxes to a row.
 constexpr int LabelWidth = 1080;
 constexpr int ComboWidth = 2040;
-constexpr int ComboHeight = 300;
 constexpr int FilterStep = LabelWidth + ComboWidth + 120;
-constexpr int SearchRowTop = 1140;
-constexpr int FrameHeight = 1620;
+constexpr int SecondRowStep = 420;
 constexpr int FrameTop = 900;
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
-}
 
 } // namespace
 
@@ -53,13 +49,13 @@ ClientManageForm::ClientManageForm(QWidget* parent) : QWidget(parent)
     buildFilters();
     Grid1 = new Grid(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
-    Grid1->move(TwipsToPixels(120), TwipsToPixels(FrameTop + FrameHeight + 60));
     connect(Grid1, &Grid::DblClick, this, &ClientManageForm::Grid1_DblClick);
     connect(Grid1, &Grid::BeforeUserSort, this, &ClientManageForm::Grid1_BeforeUserSort);
 
     // Load.
     SuspendSearch = true;
     ApplySkinToForm(this);
+    arrangeFilters();
     SetFormSizeLimits(this, 11010, 8315, 0, 0);
     // The boxes belong to the classifications as they are now; a later change of the
     // classifications reaches the list when it is opened again.
@@ -134,16 +130,12 @@ void ClientManageForm::buildFilters()
 {
     ClassFrame = new QGroupBox(QStringLiteral("查询"), this);
     ClassFrame->setObjectName(QStringLiteral("ClassFrame"));
-    ClassFrame->setGeometry(twipsRect(120, FrameTop, 10680, FrameHeight));
     // One box and label per classification the session knows, three to a row.
     for (int i = 0; i < SixClassTables.size(); ++i) {
-        const int top = i < 3 ? ComboHeight : ComboHeight + 420;
         auto* combo = new QComboBox(ClassFrame);
         combo->setObjectName(QStringLiteral("ClassCombo_%1").arg(i));
-        combo->setGeometry(twipsRect(1200 + (i % 3) * FilterStep, top, ComboWidth, ComboHeight + 30));
         auto* label = new QLabel(ClassFrame);
         label->setObjectName(QStringLiteral("ClassLabel_%1").arg(i));
-        label->setGeometry(twipsRect(120 + (i % 3) * FilterStep, top + 60, LabelWidth, ComboHeight));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         connect(combo, &QComboBox::currentIndexChanged, this, [this] {
             if (!SuspendSearch)
@@ -154,25 +146,43 @@ void ClientManageForm::buildFilters()
     }
     SelUserLabel = new QLabel(QStringLiteral("选择用户："), ClassFrame);
     SelUserLabel->setObjectName(QStringLiteral("SelUserLabel"));
-    SelUserLabel->setGeometry(twipsRect(120, SearchRowTop + 60, LabelWidth, ComboHeight));
     SelUserLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SelUserCombo = new QComboBox(ClassFrame);
     SelUserCombo->setObjectName(QStringLiteral("SelUserCombo"));
-    SelUserCombo->setGeometry(twipsRect(1200, SearchRowTop, ComboWidth, ComboHeight + 30));
     connect(SelUserCombo, &QComboBox::currentIndexChanged, this, [this] {
         if (!SuspendSearch)
             Search();
     });
     Label1 = new QLabel(QStringLiteral("输入客户名查询，支持拼音及模糊查询："), ClassFrame);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(3360, SearchRowTop + 60, 3840, ComboHeight));
     FoxText1 = NewTextBox(ClassFrame, QStringLiteral("FoxText1"));
-    FoxText1->moveTwips(7260, SearchRowTop, 1800, FoxText1->Height());
     connect(FoxText1, &FoxText::Change, this, &ClientManageForm::Search);
     Command4 = new QPushButton(QStringLiteral("全部"), ClassFrame);
     Command4->setObjectName(QStringLiteral("Command4"));
-    Command4->setGeometry(twipsRect(9180, SearchRowTop, 700, ComboHeight + 30));
     connect(Command4, &QPushButton::clicked, this, &ClientManageForm::Command4_Click);
+}
+
+void ClientManageForm::arrangeFilters()
+{
+    // The boxes are as high as the font the skin gave them needs (300 twips at the smallest size);
+    // the second row keeps its distance from the first unless the boxes are higher than that.
+    const int h = SelUserCombo->sizeHint().height() * TwipsPerPixel;
+    const int rowTops[2] = {h, h + std::max(SecondRowStep, h + 60)};
+    for (int i = 0; i < int(ClassCombo.size()); ++i) {
+        const int left = (i % 3) * FilterStep;
+        const int top = rowTops[i < 3 ? 0 : 1];
+        ClassCombo[size_t(i)]->setGeometry(TwipsRect(1200 + left, top, ComboWidth, h));
+        ClassLabel[size_t(i)]->setGeometry(TwipsRect(120 + left, top + 60, LabelWidth, 300));
+    }
+    const int searchTop = rowTops[1] + h + 120;
+    SelUserLabel->setGeometry(TwipsRect(120, searchTop + 60, LabelWidth, 300));
+    SelUserCombo->setGeometry(TwipsRect(1200, searchTop, ComboWidth, h));
+    Label1->setGeometry(TwipsRect(3360, searchTop + 60, 3840, 300));
+    FoxText1->moveTwips(7260, searchTop, 1800, FoxText1->Height());
+    Command4->setGeometry(TwipsRect(9180, searchTop, 700, std::max(h, 330)));
+    const int frameHeight = searchTop + std::max(h, FoxText1->Height()) + 150;
+    ClassFrame->setGeometry(TwipsRect(120, FrameTop, 10680, frameHeight));
+    Grid1->move(TwipsToPixels(120), TwipsToPixels(FrameTop + frameHeight + 60));
 }
 
 void ClientManageForm::Search()

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "clients/contractpanel.h"
+#include "clients/formlayout.h"
 #include "clients/recordsave.h"
 #include "controls/cityselect.h"
 #include "controls/foxtext.h"
@@ -70,6 +71,7 @@ void CompanyAddForm::showFields(const CompanyFields& fields)
     Text6->setText(fields.introduce);
     Text7->setText(fields.remark);
     CitySelect1->setCode(fields.addressCode);
+    ShowTextsFromStart(this);
 }
 
 void CompanyAddForm::Command3_Click()

@@ -17,7 +17,6 @@ namespace {
 constexpr int Margin = 120;
 constexpr int RowStep = 450;
 constexpr int LabelLeft = 120;
-constexpr int LabelWidth = 1050;
 constexpr int FieldLeft = 1170;
 constexpr int FieldWidth = 5000;
 constexpr int NoteHeight = 900;
@@ -71,7 +70,7 @@ void CompanyAddForm::buildControls()
     for (const TextBoxRow& item : TextBoxes) {
         FoxText* box = NewTextBox(this, QLatin1String(item.name));
         box->moveTwips(item.left, rowTop(item.row), item.width, box->Height());
-        AddFieldLabel(this, QString::fromUtf8(item.label), item.labelLeft, rowTop(item.row), LabelWidth);
+        AddFieldLabel(this, QString::fromUtf8(item.label), item.labelLeft, rowTop(item.row), item.left);
         this->*item.member = box;
     }
     Text2->setMaxLength(18);
@@ -85,7 +84,7 @@ void CompanyAddForm::buildControls()
     for (const NoteRow& item : Notes) {
         FoxTextMu* box = NewNoteBox(this, QLatin1String(item.name));
         box->moveTwips(FieldLeft, item.top, FieldWidth, NoteHeight);
-        AddFieldLabel(this, QString::fromUtf8(item.label), LabelLeft, item.top, LabelWidth);
+        AddFieldLabel(this, QString::fromUtf8(item.label), LabelLeft, item.top, FieldLeft);
         this->*item.member = box;
     }
 

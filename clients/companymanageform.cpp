@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 
 #include "clients/companyaddform.h"
+#include "clients/formlayout.h"
 #include "clients/listsearch.h"
 #include "clients/listwindow.h"
 #include "controls/foxtext.h"
@@ -26,11 +27,6 @@ namespace {
 
 constexpr int FilterTop = 960;
 constexpr int FilterHeight = 330;
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
-}
 
 } // namespace
 
@@ -64,23 +60,23 @@ CompanyManageForm::CompanyManageForm(QWidget* parent) : QWidget(parent)
 
     SelUserLabel = new QLabel(QStringLiteral("选择用户："), this);
     SelUserLabel->setObjectName(QStringLiteral("SelUserLabel"));
-    SelUserLabel->setGeometry(twipsRect(120, FilterTop + 60, 1080, 300));
+    SelUserLabel->setGeometry(TwipsRect(120, FilterTop + 60, 1080, 300));
     SelUserCombo = new QComboBox(this);
     SelUserCombo->setObjectName(QStringLiteral("SelUserCombo"));
-    SelUserCombo->setGeometry(twipsRect(1200, FilterTop, 1800, FilterHeight));
+    SelUserCombo->setGeometry(TwipsRect(1200, FilterTop, 1800, FilterHeight));
     connect(SelUserCombo, &QComboBox::currentIndexChanged, this, [this] {
         if (!SuspendSearch)
             Search();
     });
     Label1 = new QLabel(QStringLiteral("输入公司查询，支持模糊查询："), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(3120, FilterTop + 60, 2880, 300));
+    Label1->setGeometry(TwipsRect(3120, FilterTop + 60, 2880, 300));
     FoxText1 = NewTextBox(this, QStringLiteral("FoxText1"));
     FoxText1->moveTwips(6000, FilterTop, 1800, FoxText1->Height());
     connect(FoxText1, &FoxText::Change, this, &CompanyManageForm::Search);
     Command4 = new QPushButton(QStringLiteral("全部"), this);
     Command4->setObjectName(QStringLiteral("Command4"));
-    Command4->setGeometry(twipsRect(7860, FilterTop, 700, FilterHeight));
+    Command4->setGeometry(TwipsRect(7860, FilterTop, 700, FilterHeight));
     connect(Command4, &QPushButton::clicked, this, &CompanyManageForm::Command4_Click);
     Grid1 = new Grid(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
@@ -89,6 +85,7 @@ CompanyManageForm::CompanyManageForm(QWidget* parent) : QWidget(parent)
     // Load.
     SuspendSearch = true;
     ApplySkinToForm(this);
+    FitHeightToFont(SelUserCombo);
     SetFormSizeLimits(this, 8775, 7005, 0, 0);
     FillOwnerFilter(SelUserCombo, SelUserLabel);
     SetupGrid(Grid1, {{QString(), 30},

@@ -1,5 +1,7 @@
 #include "clients/contractpanel.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -109,6 +111,12 @@ void ContractPanel::LoadKinds()
     for (const ContractKind& kind : LoadContractKinds())
         combo->addItem(kind.name, kind.id);
     combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+
+    // The owner's skin has set the fonts by now: a row is as high as its kind list or its text box
+    // needs, whichever is higher, so that rows never run into each other.
+    combo->resize(combo->width(), std::max(combo->sizeHint().height(), ContractText[0]->height()));
+    placeRow(0, m_topTwips[0]);
+    ArrangeRows();
 }
 
 int ContractPanel::loadRow()

@@ -1,8 +1,11 @@
 #include "clients/formlayout.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "controls/cityselect.h"
+#include "controls/foxtext.h"
 #include "controls/vsnetbut.h"
 #include "platform/twips.h"
 
@@ -18,11 +21,24 @@ QRect TwipsRect(int left, int top, int width, int height)
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
 }
 
-QLabel* AddFieldLabel(QWidget* parent, const QString& caption, int left, int top, int width)
+QLabel* AddFieldLabel(QWidget* parent, const QString& caption, int left, int top, int fieldLeft)
 {
     auto* label = new QLabel(caption, parent);
-    label->setGeometry(TwipsRect(left, top + 45, width, 300));
+    label->setGeometry(TwipsRect(left, top + 45, fieldLeft - left, 300));
     return label;
+}
+
+void FitHeightToFont(QComboBox* combo)
+{
+    combo->resize(combo->width(), combo->sizeHint().height());
+}
+
+void ShowTextsFromStart(QWidget* window)
+{
+    for (FoxText* box : window->findChildren<FoxText*>()) {
+        if (!box->edit()->hasFocus())
+            box->edit()->setCursorPosition(0);
+    }
 }
 
 CitySelect* AddRegionSelect(QWidget* parent, int left, int top)

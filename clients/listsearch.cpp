@@ -7,9 +7,9 @@
 #include <QHash>
 #include <QVariantList>
 
+#include "clients/namesearch.h"
 #include "core/dblayer.h"
 #include "core/session.h"
-#include "platform/ansicodepage.h"
 #include "platform/grid.h"
 
 namespace {
@@ -37,10 +37,10 @@ ListQuery ownedRows(const QString& columns, const QString& table, qint32 owner)
 void addSearch(ListQuery& q, const QString& text, const QString& pinyinColumn, const QString& nameColumn,
                const QString& keyColumn)
 {
-    if (!text.isEmpty()) {
-        q.sql += QStringLiteral(" and instr(lower(%1), lower(?)) > 0")
-                     .arg(SearchColumn(text, pinyinColumn, nameColumn));
-        q.params << text;
+    const NameSearch search = NameSearchCondition(text, pinyinColumn, nameColumn);
+    if (!search.condition.isEmpty()) {
+        q.sql += QStringLiteral(" and ") + search.condition;
+        q.params += search.params;
     }
     q.sql += QStringLiteral(" order by %1, %2").arg(pinyinColumn, keyColumn);
 }
@@ -78,11 +78,6 @@ CellText ownerCell(const Statement& st, int createuserColumn, int usernameColumn
 }
 
 } // namespace
-
-QString SearchColumn(const QString& text, const QString& pinyinColumn, const QString& nameColumn)
-{
-    return !text.isEmpty() && IsSingleByte(text.at(0)) ? pinyinColumn : nameColumn;
-}
 
 ListQuery ClientSearchQuery(const ClientListFilter& filter)
 {

@@ -50,7 +50,3 @@ void SearchClients(Grid* grid, const ClientListFilter& filter);
 
 // Refills the company list's grid (columns 1 to 4: id, full name, short name, owner).
 void SearchCompanies(Grid* grid, const CompanyListFilter& filter);
-
-// Which column a search text looks in: the pinyin column for a text that begins with a
-// single-byte character, the name column otherwise.
-QString SearchColumn(const QString& text, const QString& pinyinColumn, const QString& nameColumn);

@@ -11,9 +11,9 @@
 
 VsNetBut* AddToolButton(QWidget* bar, const QString& name, const QString& caption, int leftTwips)
 {
-    // Captions in the control's default caption area (80 %), not across the whole face.
+    // The buttons have no picture: the caption takes the whole face, as on the other lists.
     ToolBand band(bar, TwipsToPixels(leftTwips),
-                  {TwipsToPixels(60), TwipsToPixels(855), TwipsToPixels(705), TwipsToPixels(60), 80});
+                  {TwipsToPixels(60), TwipsToPixels(855), TwipsToPixels(705), TwipsToPixels(60), 100});
     return caption.isEmpty() ? band.addSeparator(name) : band.addButton(name, caption);
 }
 

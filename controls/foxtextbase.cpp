@@ -1,11 +1,16 @@
 #include "controls/foxtextbase.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCursor>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QTextLayout>
+#include <QtMath>
 
 #include "controls/numberfilter.h"
 #include "controls/vbinput.h"
@@ -19,6 +24,16 @@ namespace {
 // The field sits 60 twips inside the frame on every side.
 constexpr int FieldMargin = 60;
 constexpr int MinimumWidth = 180;
+
+// The height of a line of mixed Chinese and Latin text in the font, fallback fonts included.
+int lineHeight(const QFont& font)
+{
+    QTextLayout layout(QStringLiteral("国Mg"), font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    return qCeil(line.height());
+}
 
 int toPixels(int twips)
 {
@@ -299,8 +314,19 @@ void FoxTextBase::layoutBox()
     if (m_twipsHeight - 2 * FieldMargin > fieldHeight)
         fieldHeight = m_twipsHeight - 2 * FieldMargin;
     m_twipsHeight = fieldHeight + 2 * FieldMargin;
-    m_field->setGeometry(toPixels(FieldMargin), toPixels(FieldMargin), toPixels(fieldWidth),
-                         toPixels(fieldHeight));
+    QRect field(toPixels(FieldMargin), toPixels(FieldMargin), toPixels(fieldWidth), toPixels(fieldHeight));
+    // Our fonts draw a line higher than their point size (Chinese characters come from a fallback
+    // font that reaches higher): a field much lower than its line would cut the tops of the
+    // characters. It then grows to its line's height but for the line's own spacing (2 pixels
+    // above and below), centred in the box, as far as the box's border allows.
+    const int line = lineHeight(m_field->font()) - 4;
+    if (field.height() < line) {
+        const int box = toPixels(m_twipsHeight);
+        const int height = std::min(line, box - 2);
+        field.setTop((box - height) / 2);
+        field.setHeight(height);
+    }
+    m_field->setGeometry(field);
     m_inLayout = true;
     resize(toPixels(m_twipsWidth), toPixels(m_twipsHeight));
     m_inLayout = false;
@@ -363,6 +389,14 @@ void FoxTextBase::applyFieldStyle()
     m_field->setStyleSheet(
         QStringLiteral("%1 { background-color: %2; border: none; %3} %1:enabled { color: %4; }")
             .arg(cls, OleToQColor(m_fieldBackColor).name(), extra, OleToQColor(m_foreColor).name()));
+    if (!extra.isEmpty()) {
+        // The style keeps the rules it read for the field before this sheet; polished again, the
+        // field reads its masking character from this one.
+        m_field->style()->unpolish(m_field);
+        m_field->style()->polish(m_field);
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(m_field, &styleChange);
+    }
 }
 
 // ---- hover and focus

@@ -1,5 +1,7 @@
 #include "controls/listgrid.h"
 
+#include <QFontMetrics>
+
 #include "platform/grid.h"
 
 void SetupGrid(Grid* grid, const QList<ListColumn>& columns)
@@ -15,4 +17,17 @@ void SetupGrid(Grid* grid, const QList<ListColumn>& columns)
     grid->Range(0, 0, 0, grid->Cols() - 1).setAlignment(10);
     grid->setAutoRedraw(true);
     grid->Refresh();
+}
+
+void FitColumn(Grid* grid, int col, const QStringList& texts)
+{
+    constexpr int CellPadding = 10;
+    if (grid->Column(col).Width() == 0)
+        return;
+    const QFontMetrics metrics(grid->font());
+    int needed = metrics.horizontalAdvance(grid->Cell(0, col).Text());
+    for (const QString& text : texts)
+        needed = qMax(needed, metrics.horizontalAdvance(text));
+    if (grid->Column(col).Width() < needed + CellPadding)
+        grid->Column(col).setWidth(needed + CellPadding);
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class Grid;
 
@@ -16,3 +17,7 @@ struct ListColumn
 // Lays out a list grid from its columns (column 0 being the row-header column): the widths, the
 // captions of row 0, the alignments, the header row centred; the grid keeps only its header row.
 void SetupGrid(Grid* grid, const QList<ListColumn>& columns);
+
+// Widens a shown column, where the user's font needs it, so that its header and every one of
+// texts (the names the column can hold) show whole.
+void FitColumn(Grid* grid, int col, const QStringList& texts);

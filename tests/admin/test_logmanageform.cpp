@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -108,6 +109,7 @@ TEST_F(LogManageFormTest, ListsTodayAndFiltersByDateUserOperationAndClass)
     EXPECT_EQ(m_form->Combo2->itemText(0), QStringLiteral("所有类型"));
     EXPECT_EQ(m_form->Grid1->text(0, 4), QStringLiteral("对象名称"));
     EXPECT_EQ(m_form->Grid1->Column(1).Width(), 0);
+    EXPECT_EQ(m_form->Grid1->Column(3).Width(), 80);
     EXPECT_EQ(m_form->Grid1->Column(6).Width(), 80);
     // Newest first; the user column names other users only.
     EXPECT_EQ(rows(),
@@ -198,10 +200,19 @@ TEST_F(LogManageFormTest, WithoutTheRightOnlyOwnEntriesAndNoUserColumn)
 {
     CurUserID = 2;
     CanSeeAllUser = false;
+    UserFontSize = 14;
     open();
     EXPECT_FALSE(m_form->SelUserCombo->isVisible());
     EXPECT_FALSE(m_form->SelUserLabel->isVisible());
     EXPECT_EQ(m_form->Grid1->Column(6).Width(), 0);
+    // At the largest font every operation and class name fits its column within the cell's
+    // margins.
+    const QFontMetrics metrics(m_form->Grid1->font());
+    for (const auto& [combo, col] : {std::pair{m_form->Combo1, 2}, std::pair{m_form->Combo2, 3}}) {
+        for (int i = 0; i < combo->count(); ++i)
+            EXPECT_LE(metrics.horizontalAdvance(combo->itemText(i)) + 8, m_form->Grid1->Column(col).Width());
+    }
+    EXPECT_LE(metrics.horizontalAdvance(day(0)) + 8, m_form->Grid1->Column(5).Width());
     m_form->Option1[4]->setChecked(true);
     EXPECT_EQ(rows(), (QStringList{QStringLiteral("2|修改|单件商品|茶具|") + day(0) + QStringLiteral("|"),
                                    QStringLiteral("3|新增|单件商品||") + day(-1) + QStringLiteral("|")}));

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 
@@ -94,6 +95,10 @@ TEST_F(UserManageTest, SavesANewPasswordAndTheMailAccount)
     EXPECT_EQ(m_form->FoxText4->Text(), QStringLiteral("old"));
     EXPECT_EQ(m_form->FoxText5->Text(), QStringLiteral("oldpass"));
     EXPECT_EQ(m_form->FoxText5->PasswordChar(), QStringLiteral("*"));
+    // The password boxes show "*" for every character, filled at load or typed.
+    EXPECT_EQ(m_form->FoxText5->findChild<QLineEdit*>()->displayText(), QStringLiteral("*******"));
+    QTest::keyClicks(m_form->FoxText1->findChild<QLineEdit*>(), QStringLiteral("xy"));
+    EXPECT_EQ(m_form->FoxText1->findChild<QLineEdit*>()->displayText(), QStringLiteral("**"));
     EXPECT_EQ(m_form->Combo2->currentText(), QStringLiteral("smtp.qq.com"));
     EXPECT_GE(m_form->Combo2->count(), 2);
 

@@ -73,7 +73,10 @@ TEST_F(AffairAddFormTest, ChecksEverythingThenAddsOneAffairWithItsLogRow)
     EXPECT_EQ(Conn.scalar(QStringLiteral("select count(*) from logdata")).toInt(), 0);
 
     m_form->Text3->setText(QStringLiteral("2011-09-20"));
-    m_form->FoxText2->setText(QStringLiteral("-3"));
+    // The lead box takes any text; a negative lead is stored as 0.
+    m_form->FoxText2->setText(QString());
+    QTest::keyClicks(m_form->FoxText2->Text1(), QStringLiteral("-3"));
+    EXPECT_EQ(m_form->FoxText2->Text(), QStringLiteral("-3"));
     m_form->Combo1->setCurrentIndex(1);
     m_form->Combo2->setCurrentIndex(2);
     m_form->FoxTextMu1->setText(QStringLiteral("  带上资料\r\n"));
@@ -139,9 +142,14 @@ TEST_F(AffairAddFormTest, APickedOrPresetClientIsSavedAndAClearedOneIsNot)
 
 TEST_F(AffairAddFormTest, TheDateBoxOpensTheCalendarOrAsksForTypingWhenItHoldsNoDate)
 {
+    // At the largest font the boxes are highest; the calendar still opens inside the dialog.
+    UserFontSize = 14;
+    FoxTextHeight = 360;
     open();
     QTest::mouseClick(m_form->Text3->Text1(), Qt::LeftButton);
     EXPECT_TRUE(m_form->FoxDate1->isVisible());
+    EXPECT_EQ(m_form->FoxDate1->y(), m_form->Text3->geometry().bottom() + 1);
+    EXPECT_TRUE(m_form->rect().contains(m_form->FoxDate1->geometry()));
     EXPECT_EQ(m_form->FoxDate1->SelDate(), QDate(2011, 9, 20));
     m_form->FoxDate1->setSelDate(QDate(2011, 10, 1));
     Q_EMIT m_form->FoxDate1->Click();

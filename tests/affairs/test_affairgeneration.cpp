@@ -94,6 +94,14 @@ TEST_F(Generation, TheListOpeningCoversTodayTomorrowAndTheDayAfter)
     EXPECT_EQ(count(QStringLiteral("GetAffairRegular = 103 and AffairDate = '2011-10-31'")), 1);
     EXPECT_EQ(count(QStringLiteral("GetAffairRegular = 104")), 2); // 20 and 25 September
     EXPECT_EQ(count(QStringLiteral("1 = 1")), 8);
+
+    // On 31 December the call for 2 January finds 1 January, before that day: run again, it is
+    // refreshed, not doubled.
+    addRegular(105, QStringLiteral("元旦"), Yearly, QStringLiteral("0101"));
+    SetAffairToday(QDate(2011, 12, 31));
+    EXPECT_EQ(MakeRegularAffairs(QDate(2012, 1, 2), 105, true), QDate(2012, 1, 1));
+    EXPECT_EQ(MakeRegularAffairs(QDate(2012, 1, 2), 105, true), QDate(2012, 1, 1));
+    EXPECT_EQ(count(QStringLiteral("GetAffairRegular = 105 and AffairDate = '2012-01-01'")), 1);
 }
 
 TEST_F(Generation, BirthdaysFollowTheNameTheCalendarAndTheClientsOwner)

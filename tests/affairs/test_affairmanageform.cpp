@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
@@ -102,6 +103,33 @@ TEST_F(AffairManageFormTest, OpeningGeneratesTheComingDaysAndListsTodaysReminder
     EXPECT_EQ(m_form->Combo1->currentIndex(), 0);
     EXPECT_EQ(m_form->SelUserCombo->currentIndex(), 2);
     EXPECT_EQ(column(2), QStringList{QStringLiteral("后天的")});
+
+    // A click on the closed options' panel, beside the options, searches again.
+    addAffair(4, QStringLiteral("刚加的"), today, 0, 0, 2);
+    QTest::mouseClick(m_form->Option2Panel, Qt::LeftButton, {},
+                      QPoint(m_form->Option2Panel->width() - 2, m_form->Option2Panel->height() / 2));
+    EXPECT_EQ(column(2), (QStringList{QStringLiteral("刚加的"), QStringLiteral("后天的")}));
+}
+
+TEST_F(AffairManageFormTest, OptionsAndColumnsShowTheirTextsWholeAtTheLargestFont)
+{
+    UserFontSize = 14;
+    open();
+    for (const auto* group : {&m_form->Option1, &m_form->Option2, &m_form->Option3}) {
+        for (size_t i = 0; i < group->size(); ++i) {
+            QRadioButton* option = group->at(i);
+            EXPECT_GE(option->width(), option->sizeHint().width()) << option->text().toStdString();
+            if (i + 1 < group->size())
+                EXPECT_LE(option->geometry().right(), group->at(i + 1)->x());
+        }
+    }
+    const QFontMetrics metrics(m_form->Grid1->font());
+    EXPECT_EQ(m_form->Grid1->font().pointSize(), 14);
+    EXPECT_GT(m_form->Grid1->Column(4).Width(), metrics.horizontalAdvance(QStringLiteral("2011-09-20")));
+    EXPECT_GT(m_form->Grid1->Column(5).Width(), metrics.horizontalAdvance(QStringLiteral("365日后")));
+    // Where the texts fit, the columns keep their widths.
+    EXPECT_EQ(m_form->Grid1->Column(2).Width(), 140);
+    EXPECT_EQ(m_form->Grid1->Column(8).Width(), 120);
 }
 
 TEST_F(AffairManageFormTest, OtherSearchShowsOneClientsAffairsOverAllDays)

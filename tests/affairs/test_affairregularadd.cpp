@@ -182,8 +182,13 @@ TEST_F(AffairRegularAddTest, EachKindIsSavedAndItsComingAffairsMadeAgain)
     open(id);
     m_form->Option1[Monthly]->setChecked(true);
     m_form->Combo4->setCurrentIndex(4);
+    // The lead box takes any text; a negative lead is stored as 0.
+    m_form->FoxText2->setText(QString());
+    QTest::keyClicks(m_form->FoxText2->Text1(), QStringLiteral("-2"));
+    EXPECT_EQ(m_form->FoxText2->Text(), QStringLiteral("-2"));
     save();
     EXPECT_EQ(stored(QStringLiteral("RegularData")).toString(), QStringLiteral("05"));
+    EXPECT_EQ(stored(QStringLiteral("RemainDate")).toInt(), 0);
     EXPECT_EQ(daysOf(id).last(), QStringLiteral("2011-10-05"));
 
     // A yearly day typed as 29 February is kept as 28 February; "取消" drops the client.
@@ -231,10 +236,19 @@ TEST_F(AffairRegularAddTest, ABrokenStoredRowIsMendedWhenOpened)
 
 TEST_F(AffairRegularAddTest, PickingTwentyNinthOfFebruaryForTheYearlyKindTakesTheTwentyEighth)
 {
+    // At the largest font the boxes are highest; the calendar still opens inside the dialog.
+    UserFontSize = 14;
+    FoxTextHeight = 360;
     open(0);
+    const auto calendarFits = [this] {
+        return m_form->FoxDate1->isVisible() && m_form->rect().contains(m_form->FoxDate1->geometry());
+    };
+    m_form->Option1[EveryNDays]->setChecked(true);
+    QTest::mouseClick(m_form->Text3[1]->Text1(), Qt::LeftButton);
+    EXPECT_TRUE(calendarFits());
     m_form->Option1[Yearly]->setChecked(true);
     QTest::mouseClick(m_form->Text3[0]->Text1(), Qt::LeftButton);
-    ASSERT_TRUE(m_form->FoxDate1->isVisible());
+    ASSERT_TRUE(calendarFits());
     m_form->FoxDate1->setSelDate(QDate(2012, 2, 29));
     m_prompts.answerMessage(MsgResult::Ok);
     Q_EMIT m_form->FoxDate1->Click();

@@ -26,6 +26,18 @@ TEST_F(AnalyseForm3Test, CountsClientsPerValueWithTheUndefinedCountedAtEachRun)
         EXPECT_FALSE(form.AanBut[i]->isVisible()) << i;
 
     EXPECT_EQ(form.Label1->text(), QStringLiteral("客户类型分析(总客户数量：6)"));
+
+    // A long classification name shows whole on its button, which keeps clear of the print button.
+    SixClassTables.append(QStringLiteral("ClientLevel"));
+    SixClassNames.append(QStringLiteral("客户所属行业类别及等级"));
+    {
+        AnalyseForm3 wide;
+        ShowForm(wide);
+        VsNetBut* button = wide.AanBut[2];
+        EXPECT_GT(button->width(), button->fontMetrics().horizontalAdvance(button->Caption()));
+        EXPECT_LT(button->geometry().right(), wide.VsNetBut4->x());
+        EXPECT_EQ(wide.AanBut[1]->x() + wide.AanBut[1]->width() + 4, button->x());
+    }
     EXPECT_EQ(RowTexts(form.Grid1, 1),
               (QStringList{QStringLiteral("个人客户(1)"), QStringLiteral("企业客户(3)"),
                            QStringLiteral("未定义(2)")}));

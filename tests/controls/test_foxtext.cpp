@@ -388,8 +388,9 @@ TEST(FoxText, LayoutKeepsMinimumWidthAndFontHeight)
     box.setWidth(100);
     EXPECT_EQ(box.Width(), 180);
     EXPECT_EQ(box.width(), 12);
-    // The field sits 60 twips (4 pixels) inside the frame.
-    EXPECT_EQ(box.Text1()->geometry(), QRect(4, 4, 4, 12));
+    // The field sits 60 twips (4 pixels) inside the frame at the sides; above and below it gives
+    // way to the height its line of text needs (here 14 pixels, centred in the 20 of the box).
+    EXPECT_EQ(box.Text1()->geometry(), QRect(4, 3, 4, 14));
 
     box.setFontSize(14);
     box.setHeight(330);
