@@ -18,6 +18,7 @@
 #include "clients/companymanageform.h"
 #include "controls/foxtext.h"
 #include "controls/vsnetbut.h"
+#include "core/dblayer.h"
 #include "platform/grid.h"
 #include "tests/clients/clientlistdata.h"
 #include "tests/support/fixtures.h"
@@ -133,6 +134,13 @@ TEST_F(ClientListTest, OwnClientsSearchedByInitialsNameAndClassification)
     EXPECT_EQ(column(1), (QStringList{"103"}));
     type(QStringLiteral("' or 1=1 or '"));
     EXPECT_EQ(m_form->Grid1->Rows(), 1);
+    // A text that begins with a single-byte character of the code page ("€" is one, 128) looks
+    // among the initials, as the picker does, even though the character is not ASCII.
+    const QString setInitials = QStringLiteral("update client set ClientPinyin = ? where clientid = 102");
+    Conn.exec(setInitials, {QStringLiteral("€zs")});
+    type(QStringLiteral("€z"));
+    EXPECT_EQ(column(1), (QStringList{"102"}));
+    Conn.exec(setInitials, {QStringLiteral("zs")});
     // The box is trimmed and searched again.
     type(QStringLiteral("  zs "));
     EXPECT_EQ(m_form->FoxText1->Text(), QStringLiteral("zs"));

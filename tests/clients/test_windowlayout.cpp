@@ -143,6 +143,12 @@ TEST_F(WindowLayoutTest, TextsFitAndNothingOverlapsAtEveryFontSize)
         expectStacked(filterRows, size, "filter row");
         EXPECT_LE(list->FoxText1->y() + list->FoxText1->height(), list->ClassFrame->height()) << size;
         EXPECT_GE(list->Grid1->y(), list->ClassFrame->y() + list->ClassFrame->height()) << size;
+        // A mobile number and a day show whole in the list.
+        const QFontMetrics cells(list->Grid1->font());
+        EXPECT_GT(list->Grid1->Column(5).Width(), cells.horizontalAdvance(QStringLiteral("13912345678")))
+            << size;
+        EXPECT_GT(list->Grid1->Column(4).Width(), cells.horizontalAdvance(QStringLiteral("1980-05-17")))
+            << size;
         expectCaptionsWhole({list->VsNetBut2, list->VsNetBut3, list->VsNetBut4, list->VsNetBut5,
                              list->VsNetBut6, list->VsNetBut7, list->VsNetBut8, list->VsNetBut10,
                              list->VsNetBut9});
