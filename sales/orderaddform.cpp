@@ -7,6 +7,7 @@
 #include "clients/quickselect.h"
 #include "controls/datefield.h"
 #include "controls/foxdate.h"
+#include "clients/formlayout.h"
 #include "controls/foxtext.h"
 #include "controls/foxtextmu.h"
 #include "controls/skincolors.h"
@@ -176,8 +177,8 @@ void OrderAddform::Form_Load()
                       {QStringLiteral("商品名称"), 290},
                       {QStringLiteral("数量"), 60},
                       {QStringLiteral("是否更改"), 0}});
-    FitColumn(Grid1, TypeCol, MulType);
-    FitColumn(Grid1, NumberCol, WidestNumber);
+    FitColumn(Grid1, TypeCol, {MulType});
+    FitColumn(Grid1, NumberCol, {WidestNumber});
     LoadOrder();
 }
 
@@ -227,14 +228,16 @@ void OrderAddform::setCompany(qint32 id)
 {
     const std::optional<QString> name = id != 0 ? CompanyName(id) : std::nullopt;
     CompanyId = name ? id : 0;
-    ShowText(Text4, name.value_or(NoCompany));
+    Text4->setText(name.value_or(NoCompany));
+    ShowTextsFromStart(this);
 }
 
 void OrderAddform::setClient(qint32 id)
 {
     const std::optional<QString> name = id != 0 ? ClientName(id) : std::nullopt;
     ClientId = name ? id : 0;
-    ShowText(FoxText1, name.value_or(NoClient));
+    FoxText1->setText(name.value_or(NoClient));
+    ShowTextsFromStart(this);
 }
 
 LineGrid OrderAddform::lines() const

@@ -229,10 +229,10 @@ void OrderManage::Form_Load()
     SetupGrid(Grid2, LineColumns(QStringLiteral("类型")));
     SetupGrid(Grid3, LineColumns(QStringLiteral("单价")));
     // Numbers and dates show whole at every font size.
-    FitColumn(Grid1, 1, WidestNumber);
-    FitColumn(Grid1, 6, QStringLiteral("0000-00-00"));
-    FitColumn(Grid2, 2, WidestNumber);
-    FitColumn(Grid3, 2, WidestNumber);
+    FitColumn(Grid1, 1, {WidestNumber});
+    FitColumn(Grid1, 6, {QStringLiteral("0000-00-00")});
+    FitColumn(Grid2, 2, {WidestNumber});
+    FitColumn(Grid3, 2, {WidestNumber});
     RefreshOrderList();
 }
 

@@ -105,8 +105,7 @@ void BuildOrderSheet(Grid* sheet, const Grid* source, bool isMul, qint32 orderId
         sheet->Column(c).setAlignment(c == 4 ? 6 : 10);
         sheet->Cell(0, c).setText(captions[c]);
     }
-    FitColumn(sheet, 3, WidestNumber);
-    FitColumn(sheet, 3, captions[3]);
+    FitColumn(sheet, 3, {WidestNumber});
     mergeRow(sheet, TitleRow, 10);
     sheet->Cell(TitleRow, 1).setText(OwnCompanyName + QStringLiteral("订单") + variant);
     sheet->Cell(TitleRow, 1).setFontSize(20);

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "clients/formlayout.h"
 #include "controls/foxtext.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
@@ -127,7 +128,8 @@ void ProductAddForm::LoadProduct()
         return;
     }
     for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it)
-        ShowText(it.value(), row->texts.value(it.key()));
+        it.value()->setText(row->texts.value(it.key()));
+    ShowTextsFromStart(this);
     const int unit = Combo1->findData(row->unit);
     if (unit >= 0)
         Combo1->setCurrentIndex(unit);

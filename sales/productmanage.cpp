@@ -171,7 +171,7 @@ void ProductManage::Form_Load()
                       {QStringLiteral("单件商品名称"), 200},
                       {QStringLiteral("数量"), 50}});
     for (Grid* grid : {Grid1, Grid2, Grid3})
-        FitColumn(grid, 1, WidestNumber);
+        FitColumn(grid, 1, {WidestNumber});
     FillProductList();
     FillProductMulList();
     SearchBusy = false;

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "clients/formlayout.h"
 #include "controls/foxtext.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
@@ -108,7 +109,7 @@ void ProductMulAddForm::Form_Load()
                       {QStringLiteral("单件商品数量"), 100},
                       {QStringLiteral("相交ID"), 0},
                       {QStringLiteral("是否更改"), 0}});
-    FitColumn(Grid1, 1, WidestNumber);
+    FitColumn(Grid1, 1, {WidestNumber});
     LoadProductMul();
 }
 
@@ -130,8 +131,9 @@ void ProductMulAddForm::LoadProductMul()
         return;
     }
     ProductId->setText(row->number);
-    ShowText(ProductName, row->name);
-    ShowText(ProductNameEn, row->nameEn);
+    ProductName->setText(row->name);
+    ProductNameEn->setText(row->nameEn);
+    ShowTextsFromStart(this);
     setWindowTitle(QStringLiteral("修改组合商品--[%1]").arg(row->name));
     Grid1->setAutoRedraw(false);
     for (const BundleMember& member : LoadBundleMembers(GetProductMulId))

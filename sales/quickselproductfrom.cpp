@@ -80,7 +80,7 @@ void QuickSelProductFrom::Form_Load()
                       {QStringLiteral("商品编号"), 70},
                       {kind + QStringLiteral("商品名称"), 240},
                       {IsProductMul ? QStringLiteral("组合英文名称") : QStringLiteral("英文名称"), 240}});
-    FitColumn(Grid1, 1, WidestNumber);
+    FitColumn(Grid1, 1, {WidestNumber});
     setWindowTitle(QStringLiteral("选择") + kind + QStringLiteral("商品"));
     FillSelectList();
 }

@@ -1,7 +1,5 @@
 #include "sales/salescontrols.h"
 
-#include <QLineEdit>
-
 #include "controls/foxtext.h"
 #include "controls/toolband.h"
 #include "controls/vsnetbut.h"
@@ -21,12 +19,6 @@ FoxText* NewFoxText(QWidget* parent, const QString& name, BoxKind kind, int maxL
     if (maxLength > 0)
         box->setMaxLength(maxLength);
     return box;
-}
-
-void ShowText(FoxText* box, const QString& text)
-{
-    box->setText(text);
-    box->edit()->setCursorPosition(0);
 }
 
 QList<VsNetBut*> BuildToolbar(QWidget* parent, int left, int top, const QList<ToolBandEntry>& entries)

@@ -14,9 +14,6 @@ class VsNetBut;
 // when decimals is set) of at most maxLength characters.
 FoxText* NewFoxText(QWidget* parent, const QString& name, BoxKind kind, int maxLength = 0);
 
-// Puts a loaded text into a box so that it shows from its start, also when it is longer than the box.
-void ShowText(FoxText* box, const QString& text);
-
 // Places a window's toolbar buttons in a row from (left, top) on parent (an entry without caption is
 // a separator) and returns them in the entries' order.
 QList<VsNetBut*> BuildToolbar(QWidget* parent, int left, int top, const QList<ToolBandEntry>& entries);
