@@ -12,12 +12,6 @@
 // A box of the product dialog. Its name is also the column of table product it is stored in.
 struct ProductBox
 {
-    enum Kind
-    {
-        Text,
-        Whole,
-        Decimal
-    };
     QString name;
     int frame; // 1 basic data, 2 pack, 3 pallet, 4 free data
     QString label;
