@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,15 +67,6 @@ std::vector<QRadioButton*> addOptions(QWidget* form, const QString& panelName, c
     if (panelOut)
         *panelOut = panel;
     return options;
-}
-
-// A column that holds texts of a known form is widened, at large font sizes, to show them whole.
-void fitColumn(Grid* grid, int col, const QString& widest)
-{
-    constexpr int CellPadding = 8;
-    const int needed = QFontMetrics(grid->font()).horizontalAdvance(widest) + CellPadding;
-    if (grid->Column(col).Width() < needed)
-        grid->Column(col).setWidth(needed);
 }
 
 int checkedIndex(const std::vector<QRadioButton*>& options)
@@ -229,10 +219,11 @@ void AffairManageForm::Form_Load()
                       {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
     Grid1->Column(9).setCellType(CheckBoxCells);
     Grid1->Column(10).setCellType(CheckBoxCells);
-    fitColumn(Grid1, 4, QStringLiteral("0000-00-00"));
-    fitColumn(Grid1, 5, QStringLiteral("999日后"));
-    fitColumn(Grid1, 9, QStringLiteral("完成"));
-    fitColumn(Grid1, 10, QStringLiteral("关闭"));
+    // Days, reminders and the two switch headers show whole at large font sizes.
+    FitColumn(Grid1, 4, {QStringLiteral("0000-00-00")});
+    FitColumn(Grid1, 5, {QStringLiteral("999日后")});
+    FitColumn(Grid1, 9, {});
+    FitColumn(Grid1, 10, {});
 
     Command1_Click();
 }
