@@ -6,6 +6,7 @@
 #include "core/session.h"
 #include "core/writelog.h"
 #include "platform/transaction.h"
+#include "sales/exactdecimal.h"
 #include "sales/salesnumbers.h"
 
 namespace {
@@ -210,22 +211,23 @@ void UpdateOrderTotals(qint32 OrderId)
                 });
         }
     }
-    // The sums are taken in double precision; no rows give 0.
-    double cost = 0;
-    double sell = 0;
+    // Each price counts as the decimal it was typed as, so a total ending in half a cent rounds
+    // to the even cent whatever the binary sum would say; no rows give 0.
+    MoneyTotal cost;
+    MoneyTotal sell;
     {
-        Statement totals(Conn,
-                         QStringLiteral("select sum(OrderProCount * ProductCost), sum(OrderProCount * "
-                                        "ProductSell) from OrderProSin, product where OrderProId = productid "
-                                        "and GetOrderID = ?"));
-        totals.bind({OrderId});
-        if (totals.step()) {
-            cost = RoundMoney(totals.value(0).toDouble());
-            sell = RoundMoney(totals.value(1).toDouble());
+        Statement lines(Conn,
+                        QStringLiteral("select OrderProCount, ProductCost, ProductSell from OrderProSin, "
+                                       "product where OrderProId = productid and GetOrderID = ?"));
+        lines.bind({OrderId});
+        while (lines.step()) {
+            const qint64 count = lines.value(0).toLongLong();
+            cost.add(count, lines.value(1).toDouble());
+            sell.add(count, lines.value(2).toDouble());
         }
     }
     Conn.exec(
         QStringLiteral("update orderdata set OrderSell = ?, realsell = ?, ordercost = ? where orderid = ?"),
-        {sell, sell, cost, OrderId});
+        {sell.cents(), sell.cents(), cost.cents(), OrderId});
     tx.commit();
 }

@@ -5,6 +5,8 @@
 
 #include <QLocale>
 
+#include "sales/exactdecimal.h"
+
 bool IsPlainNumber(const QString& text, bool allowDot)
 {
     int digits = 0;
@@ -44,31 +46,6 @@ qint32 WholeValue(const QString& text)
     return qint32(value);
 }
 
-double RoundMoney(double value)
-{
-    if (!std::isfinite(value))
-        return value;
-    // The shortest decimal that reads back as this double is the amount it stands for.
-    const QString text = QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest);
-    const qsizetype dot = text.indexOf(QLatin1Char('.'));
-    if (dot < 0 || text.size() - dot - 1 <= 2)
-        return value;
-    const QString kept = text.left(dot) + text.mid(dot + 1, 2);
-    const QString rest = text.mid(dot + 3);
-    qint64 cents = kept.toLongLong();
-    bool up = rest.at(0) > QLatin1Char('5');
-    if (rest.at(0) == QLatin1Char('5')) {
-        bool beyondHalf = false;
-        for (qsizetype i = 1; i < rest.size(); ++i)
-            beyondHalf = beyondHalf || rest.at(i) != QLatin1Char('0');
-        up = beyondHalf || (cents % 2 == 1);
-    }
-    if (up)
-        ++cents;
-    const double rounded = double(cents) / 100.0;
-    return value < 0 ? -rounded : rounded;
-}
-
 QString AmountText(double value)
 {
     // The shortest decimal that reads back as the stored amount, never in exponent form.
@@ -81,7 +58,7 @@ QString PriceText(double value)
 {
     if (std::fabs(value) >= 1)
         return AmountText(value);
-    return QString::number(value, 'f', 2);
+    return CentsText(value);
 }
 
 bool AddQuantity(qint32* count, qint32 more)

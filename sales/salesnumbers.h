@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "sales/exactdecimal.h" // RoundMoney and the exact sums of money
+
 // How the sales windows read the numbers typed into their boxes and show stored amounts. There is
 // one strict reading: digits, with one decimal point where decimals are allowed; anything else
 // (signs, blanks, letters, a second point) is no number.
@@ -21,13 +23,10 @@ double NumberValue(const QString& text);
 // A typed key or quantity: the value of a plain digit string that fits 32 bits, else 0.
 qint32 WholeValue(const QString& text);
 
-// An amount rounded to two decimals, a half going to the even neighbour. The decimal the amount
-// stands for decides (0.125 gives 0.12, 0.135 gives 0.14), not its binary approximation.
-double RoundMoney(double value);
-
 // A stored number as its plain text: no exponent, no trailing zeros (12.5, 12, 0.5).
 QString AmountText(double value);
-// A price as the lists show it: its plain text from 1 up, two decimals below 1 (0.50, 0.00).
+// A price as the lists show it: its plain text from 1 up, below 1 rounded to two decimals as the
+// totals are (0.50, 0.00, 0.125 as 0.12).
 QString PriceText(double value);
 
 // Adds more to a quantity; false, leaving it unchanged, when the sum leaves the 32-bit range.
