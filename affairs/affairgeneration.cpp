@@ -21,9 +21,15 @@ QString birthdayRemark(const QString& clientName)
     return QStringLiteral("为客户[") + clientName + QStringLiteral("]庆祝生日。");
 }
 
+// Remarks are told apart as the database compares text: Latin letters without regard to case.
 QString birthdayKey(const QString& remark, const QDate& day)
 {
-    return day.toString(Qt::ISODate) + QLatin1Char('\n') + remark;
+    QString folded = remark;
+    for (QChar& c : folded) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + ('a' - 'A'));
+    }
+    return day.toString(Qt::ISODate) + QLatin1Char('\n') + folded;
 }
 
 quint64 generatedKey(qint32 regularId, const QDate& day)
@@ -116,6 +122,7 @@ struct AffairGenerator::BirthdayAffair
 {
     qint32 affairId = 0;
     qint64 client = -1; // GetClient, or -1 when the row's other values are not a birthday's
+    QString remark;     // as stored, which may differ from the client's name in case only
 };
 
 struct AffairGenerator::Statements
@@ -143,7 +150,7 @@ AffairGenerator::Statements::Statements()
                                "values (?, ?, 1, 1, ?, ?, ?, ?, ?)")),
       refreshBirthday(
           Conn, QStringLiteral("update affair set Affairname = ?, GetAffairClass = 1, GetAffairSubject = 1, "
-                               "GetClient = ?, RemainDate = ? where affairid = ?"))
+                               "GetClient = ?, RemainDate = ?, RegularRemark = ? where affairid = ?"))
 {}
 
 AffairGenerator::AffairGenerator(const QDate& today) : m_today(today), m_st(std::make_unique<Statements>()) {}
@@ -336,10 +343,11 @@ void AffairGenerator::readBirthdayAffairs(const QSet<QDate>& days)
     while (select.step()) {
         const QString key = birthdayKey(select.value(1).toString(),
                                         QDate::fromString(select.value(2).toString(), Qt::ISODate));
-        // The remark is compared exactly; should a day hold it twice, the first row is refreshed.
+        // Should a day hold the remark twice, the first row is refreshed.
         if (!m_birthdays.contains(key)) {
             m_birthdays.insert(key, {static_cast<qint32>(select.value(0).toLongLong()),
-                                     select.value(4).toBool() ? select.value(3).toLongLong() : -1});
+                                     select.value(4).toBool() ? select.value(3).toLongLong() : -1,
+                                     select.value(1).toString()});
         }
     }
 }
@@ -352,10 +360,12 @@ void AffairGenerator::writeBirthdayAffair(const Birthday& birthday)
         const qint32 id =
             insertAffair(m_st->insertBirthday, {0, BirthdayName, birthday.clientId, birthday.day,
                                                 BirthdayLead, birthday.remark, birthday.owner});
-        m_birthdays.insert(key, {id, birthday.clientId});
-    } else if (found->client != birthday.clientId) {
-        run(m_st->refreshBirthday, {BirthdayName, birthday.clientId, BirthdayLead, found->affairId});
+        m_birthdays.insert(key, {id, birthday.clientId, birthday.remark});
+    } else if (found->client != birthday.clientId || found->remark != birthday.remark) {
+        run(m_st->refreshBirthday,
+            {BirthdayName, birthday.clientId, BirthdayLead, birthday.remark, found->affairId});
         found->client = birthday.clientId;
+        found->remark = birthday.remark;
     }
 }
 

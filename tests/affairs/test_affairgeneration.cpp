@@ -120,13 +120,21 @@ TEST_F(Generation, BirthdaysFollowTheNameTheCalendarAndTheClientsOwner)
                     {remark}),
               1);
 
-    // An existing row keeps its owner and progress; a renamed client gets a second affair.
+    // An existing row keeps its owner and progress. A rename in letter case only is the same remark
+    // to the database: the row takes the new spelling, no second affair comes.
     Conn.exec(QStringLiteral("update affair set createuser = 1, isover = -1"));
     Conn.exec(QStringLiteral("update client set clientname = 'o''brien' where clientid = 1"));
     MakeBirthdayAffairs(today);
-    EXPECT_EQ(count(QStringLiteral("createuser = 1 and isover <> 0 and RegularRemark = ?"), {remark}), 1);
-    EXPECT_EQ(count(QStringLiteral("RegularRemark = ? collate binary"),
+    EXPECT_EQ(count(QStringLiteral("1 = 1")), 1);
+    EXPECT_EQ(count(QStringLiteral("createuser = 1 and isover <> 0 and RegularRemark = ? collate binary"),
                     {QStringLiteral("为客户[o'brien]庆祝生日。")}),
+              1);
+    // A real rename gets a second affair; the old one stays.
+    Conn.exec(QStringLiteral("update client set clientname = 'Brien' where clientid = 1"));
+    MakeBirthdayAffairs(today);
+    EXPECT_EQ(count(QStringLiteral("1 = 1")), 2);
+    EXPECT_EQ(count(QStringLiteral("RegularRemark = ? and createuser = 2"),
+                    {QStringLiteral("为客户[Brien]庆祝生日。")}),
               1);
 
     // Without the right only the user's own clients count.
