@@ -16,10 +16,14 @@ int LineGrid::selectedRow() const
 
 void LineGrid::addToRow(int row, qint32 more, const QString& message) const
 {
-    MsgBox(message, MsgButtons::Ok, QStringLiteral("新增单品"));
     qint32 total = grid->text(row, countCol).toInt();
-    if (!AddQuantity(&total, more))
+    if (!AddQuantity(&total, more)) {
+        // Saying the quantity will be added would be untrue: the line keeps its quantity.
+        MsgBox(QStringLiteral("商品数量太大，不能再加上你输入的数量。"), MsgButtons::Ok,
+               QStringLiteral("新增单品"));
         return;
+    }
+    MsgBox(message, MsgButtons::Ok, QStringLiteral("新增单品"));
     grid->Cell(row, countCol).setText(QString::number(total));
     grid->Cell(row, changedCol).setText(QStringLiteral("1"));
 }

@@ -16,8 +16,8 @@ struct LineGrid
 
     // The selected line, or 0 after the message asking for one.
     int selectedRow() const;
-    // A line chosen again: the message, then its quantity raised by more (unless the sum leaves
-    // the quantity's range) and the line marked changed.
+    // A line chosen again: the message, then its quantity raised by more and the line marked
+    // changed; when the sum leaves the quantity's range, a message saying so and no change.
     void addToRow(int row, qint32 more, const QString& message) const;
     // Asks for the selected line's new quantity; only a whole number from 1 within the range
     // changes it (a cancel, an empty answer or 0 changes nothing).

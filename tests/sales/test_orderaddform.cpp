@@ -109,6 +109,18 @@ TEST_F(OrderAddformTest, ANewOrderIsCheckedAskedAboutItsCompanyAndStoredWithItsL
     f->Command8->click();
     EXPECT_EQ(lines(f), (QStringList{"new|商品|1|P|3|1", "new|组合商品|1|PQ组合|4|1"}));
 
+    // Adding past the 32-bit range says the quantity is too large and leaves the line as it was.
+    f->Grid1->setActiveCell(1);
+    m_prompts.answerInput("2147483647");
+    f->Command7->click();
+    m_prompts.answerMessage(MsgResult::Ok);
+    addLine(f, 0, "1", "1");
+    EXPECT_EQ(m_prompts.last().text, "商品数量太大，不能再加上你输入的数量。");
+    EXPECT_EQ(m_prompts.last().title, "新增单品");
+    EXPECT_EQ(lines(f), (QStringList{"new|商品|1|P|2147483647|1", "new|组合商品|1|PQ组合|4|1"}));
+    m_prompts.answerInput("3");
+    f->Command7->click();
+
     // A delivery date typed by hand that is no date saves nothing.
     f->OrderIDTxt->setText("00100");
     f->Text3->setLocked(false);
