@@ -7,6 +7,6 @@ NameSearch NameSearchCondition(const QString& text, const QString& pinyinColumn,
 {
     if (text.isEmpty())
         return {};
-    const QString& column = AnsiCode(text) >= 1 ? pinyinColumn : nameColumn;
+    const QString& column = StartsWithSingleByte(text) ? pinyinColumn : nameColumn;
     return {QStringLiteral("instr(lower(%1), lower(?)) > 0").arg(QuoteIdentifier(column)), {text}};
 }

@@ -23,7 +23,8 @@ int AnsiCode(const QString& character)
     if (bytes.size() == 1)
         return static_cast<unsigned char>(bytes.at(0));
     if (bytes.size() == 2) {
-        const int code = (static_cast<unsigned char>(bytes.at(0)) << 8) | static_cast<unsigned char>(bytes.at(1));
+        const int code =
+            (static_cast<unsigned char>(bytes.at(0)) << 8) | static_cast<unsigned char>(bytes.at(1));
         return code - 65536;
     }
     return '?';
@@ -47,4 +48,14 @@ QString AnsiChar(int code)
 bool IsSingleByte(QChar ch)
 {
     return ch.unicode() < 128;
+}
+
+bool StartsWithSingleByte(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    const QString first = text.left(text.at(0).isHighSurrogate() ? 2 : 1);
+    const QByteArray bytes = ToAnsi(first);
+    // A character the code page lacks is encoded as a stand-in ("?"), which does not read back.
+    return bytes.size() == 1 && bytes.at(0) != 0 && FromAnsi(bytes) == first;
 }

@@ -19,3 +19,9 @@ QString AnsiChar(int code);
 
 // A single-byte character of the code page: its code is below 128.
 bool IsSingleByte(QChar ch);
+
+// How every search reads its text: whether the first character is a single-byte character of the
+// code page (its code is 1 or more, as AnsiCode gives it, "€" included). Such a text is looked
+// for among the pinyin initials, any other among the names; a character the code page cannot
+// hold (an emoji, 𠮷) is not single-byte.
+bool StartsWithSingleByte(const QString& text);

@@ -1,5 +1,7 @@
 #include "sales/productsearch.h"
 
+#include "platform/ansicodepage.h"
+
 SqlQuery ProductListQuery(bool bundles, const QString& number, const QString& name)
 {
     const QString table = bundles ? QStringLiteral("productmul") : QStringLiteral("product");
@@ -11,7 +13,7 @@ SqlQuery ProductListQuery(bool bundles, const QString& number, const QString& na
     const QString contains = QStringLiteral("instr(lower(%1), lower(?)) > 0");
     if (!name.isEmpty()) {
         // Latin letters and digits search the initials and the English name, Chinese the name.
-        if (name.at(0).unicode() < 128) {
+        if (StartsWithSingleByte(name)) {
             const QString pinyin =
                 bundles ? QStringLiteral("ProductMulPinyin") : QStringLiteral("ProductPinyin");
             const QString english =

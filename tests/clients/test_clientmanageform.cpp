@@ -19,6 +19,7 @@
 #include "controls/foxtext.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
+#include "core/pinyin.h"
 #include "platform/grid.h"
 #include "tests/clients/clientlistdata.h"
 #include "tests/support/fixtures.h"
@@ -161,6 +162,15 @@ TEST_F(ClientListTest, OwnClientsSearchedByInitialsNameAndClassification)
     EXPECT_EQ(m_form->ClassCombo[1]->currentIndex(), 0);
     EXPECT_EQ(column(1), (QStringList{"103", "101", "102"}));
     EXPECT_EQ(resets.count(), 1);
+
+    // A first character the code page lacks (an emoji, 𠮷) is no single-byte character: the
+    // names are searched, and the client is found by typing it.
+    for (const auto& [id, name] : {std::pair{106, QStringLiteral("😀小明")}, {107, QStringLiteral("𠮷田")}})
+        AddClient(id, name, GetPinyinInitials(name), 1);
+    type(QStringLiteral("😀"));
+    EXPECT_EQ(column(1), (QStringList{"106"}));
+    type(QStringLiteral("𠮷田"));
+    EXPECT_EQ(column(1), (QStringList{"107"}));
 }
 
 TEST_F(ClientListTest, EveryUsersClientsWithOwnerColumnAndFilter)

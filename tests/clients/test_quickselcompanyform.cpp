@@ -107,6 +107,16 @@ TEST_F(QuickSelectTest, SearchesTheUsersOwnClientsByInitialsOrName)
     });
     EXPECT_EQ(chosen, 103);
 
+    // A name that starts with an emoji is found by typing the emoji, as in the lists.
+    addClient(106, 7, QStringLiteral("😀小明"), QStringLiteral("xm"));
+    EXPECT_EQ(pick(true,
+                   [](QuickSelCompanyForm* form) {
+                       type(form, QStringLiteral("😀"));
+                       EXPECT_EQ(names(form), QStringList{QStringLiteral("😀小明")});
+                       click(form->Command1);
+                   }),
+              106);
+
     // A later opening that is cancelled gives 0, not the earlier pick.
     EXPECT_EQ(pick(true,
                    [](QuickSelCompanyForm* form) {
