@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <QDateTime>
+#include <QHash>
+#include <QSet>
 
 #include "core/dblayer.h"
 #include "platform/dberror.h"
@@ -139,6 +143,106 @@ TEST_F(OrderRecordTest, SaveStoresTheOrderItsLinesExpansionTotalsAndLogTogether)
     EXPECT_EQ(expansion(101), QStringList{});
     EXPECT_EQ(rows("select OrderSell, realsell, ordercost from orderdata where orderid = 101"),
               QStringList{"0|0|0"});
+}
+
+TEST_F(OrderRecordTest, TotalsAreTheExactSumsOfThePricesAsTypedRoundedHalfToEven)
+{
+    const auto totals = [](qint32 order) {
+        return rows("select OrderSell, realsell, ordercost from orderdata where orderid = ?", {order});
+    };
+    // 3 x 0.1 + 0.125 = 0.425 and a cost of 3 x 0.1 + 0.005 = 0.305: their binary sums lie just
+    // above the half, the exact ones on it.
+    addProduct(11, "A", 0.1, 0.1);
+    addProduct(12, "B", 0.125, 0.005);
+    addProduct(13, "C", 1, 1);
+    EXPECT_TRUE(SaveOrder(newOrder("300", 20,
+                                   {{0, false, 11, "A", 3, true},
+                                    {0, false, 12, "B", 1, true},
+                                    {0, false, 13, "C", 1, true}}))
+                    .isEmpty());
+    EXPECT_EQ(totals(300), QStringList{"1.42|1.42|1.3"});
+    // Deleting a line totals the rest the same way.
+    const QList<OrderLine> lines = LoadOrderLines(300);
+    ASSERT_EQ(lines.size(), 3);
+    DeleteOrderLine(lines[2].key, 300);
+    EXPECT_EQ(totals(300), QStringList{"0.42|0.42|0.3"});
+
+    // A bundle of 6 x 39.163, 7 x 2.828 and 109.321: exactly 364.095, which goes up to the even cent.
+    addProduct(14, "D", 39.163, 0);
+    addProduct(15, "E", 2.828, 0);
+    addProduct(16, "F", 109.321, 0);
+    addBundle(14, "DEF组合", {{14, 6}, {15, 7}, {16, 1}});
+    EXPECT_TRUE(SaveOrder(newOrder("301", 20, {{0, true, 14, "DEF组合", 1, true}})).isEmpty());
+    EXPECT_EQ(totals(301), QStringList{"364.1|364.1|0"});
+
+    // Random orders of three-decimal prices, single lines and bundles, each made to end in half a
+    // cent, against the same sums in whole thousandths.
+    std::mt19937 random(5120);
+    QHash<qint32, QPair<qint64, qint64>> mills; // product: sell, cost
+    const auto product = [&](qint32 id, qint64 sell, qint64 cost) {
+        const auto price = [](qint64 m) {
+            return QString::number(m / 1000) + "." + QString::number(1000 + m % 1000).mid(1);
+        };
+        addProduct(id, QString("R%1").arg(id), price(sell).toDouble(), price(cost).toDouble());
+        mills.insert(id, {sell, cost});
+    };
+    for (qint32 id = 501; id <= 520; ++id)
+        product(id, random() % 1000000, random() % 1000000);
+    // Products of 0.001 to 0.009 make a sell total end in half a cent.
+    for (qint32 d = 1; d <= 9; ++d)
+        product(600 + d, d, random() % 10);
+    QHash<qint32, QList<QPair<qint32, qint32>>> bundles;
+    for (qint32 id = 501; id <= 504; ++id) {
+        bundles[id] = {{qint32(501 + random() % 20), qint32(1 + random() % 9)},
+                       {qint32(501 + random() % 20), qint32(1 + random() % 9)}};
+        if (bundles[id][0].first == bundles[id][1].first)
+            bundles[id].removeLast();
+        addBundle(id, QString("组合%1").arg(id), bundles[id]);
+    }
+    const auto cents = [](qint64 m) {
+        qint64 c = m / 10;
+        if (m % 10 > 5 || (m % 10 == 5 && c % 2 != 0))
+            ++c;
+        return QString::number(double(c) / 100, 'f', 2).toDouble();
+    };
+    for (qint32 order = 1000; order < 1040; ++order) {
+        QList<OrderLine> lines;
+        qint64 sell = 0;
+        qint64 cost = 0;
+        const auto add = [&](qint32 id, qint64 count) {
+            sell += count * mills[id].first;
+            cost += count * mills[id].second;
+        };
+        QSet<qint32> used;
+        for (int i = 0; i < 4; ++i) {
+            const bool isMul = random() % 3 == 0;
+            const qint32 id = isMul ? qint32(501 + random() % 4) : qint32(501 + random() % 20);
+            const qint32 count = 1 + qint32(random() % 200);
+            if (used.contains(id * (isMul ? -1 : 1)))
+                continue;
+            used.insert(id * (isMul ? -1 : 1));
+            lines.append({0, isMul, id, "R", count, true});
+            if (isMul) {
+                for (const auto& [member, perBundle] : bundles[id])
+                    add(member, qint64(count) * perBundle);
+            } else {
+                add(id, count);
+            }
+        }
+        if (const qint64 digit = (15 - sell % 10) % 10) {
+            lines.append({0, false, 600 + qint32(digit), "R", 1, true});
+            add(600 + qint32(digit), 1);
+        }
+        ASSERT_EQ(sell % 10, 5);
+        ASSERT_TRUE(SaveOrder(newOrder(QString::number(order), 20, lines)).isEmpty());
+        Statement stored(Conn, "select OrderSell, realsell, ordercost from orderdata where orderid = ?");
+        stored.bind({order});
+        ASSERT_TRUE(stored.step());
+        EXPECT_EQ(stored.value(0).toDouble(), cents(sell)) << "order " << order << ", " << sell << " mills";
+        EXPECT_EQ(stored.value(1).toDouble(), cents(sell));
+        EXPECT_EQ(stored.value(2).toDouble(), cents(cost))
+            << "order " << order << ", cost " << cost << " mills";
+    }
 }
 
 TEST_F(OrderRecordTest, ANumberSavedByAnotherUserMeanwhileIsReportedAndNothingIsWritten)
