@@ -59,16 +59,16 @@ QString amountLine(double amount)
     return QStringLiteral("￥%1    （人民币：%2）").arg(AmountText(amount), MoneyToChinese(amount));
 }
 
-// Makes a row of one merged cell across columns 1 to 7 as high as its wrapped text.
-void fitRowToText(Grid* sheet, int row)
+// Makes a row as high as the wrapped text of its merged cell over columns first to last.
+void fitRowToText(Grid* sheet, int row, int first, int last)
 {
     int width = 0;
-    for (int c = 1; c < Cols; ++c)
+    for (int c = first; c <= last; ++c)
         width += sheet->Column(c).Width();
     // The cell keeps a few pixels of margin on each side.
     const QRect text = QFontMetrics(sheet->font())
                            .boundingRect(QRect(0, 0, width - 8, 100000), Qt::AlignLeft | Qt::TextWordWrap,
-                                         sheet->text(row, 1));
+                                         sheet->text(row, first));
     sheet->setRowHeight(row, std::max(sheet->RowHeight(row), text.height() + 6));
 }
 
@@ -134,6 +134,8 @@ void BuildOrderSheet(Grid* sheet, const Grid* source, bool isMul, qint32 orderId
         sheet->Range(row, 2, row, 3).setAlignment(14);
         sheet->Range(row, 4, row, 6).Merge();
         sheet->Range(row, 4, row, 6).setAlignment(6);
+        // Large amounts in capitals need more than one line.
+        sheet->Range(row, 4, row, 6).setWrapText(true);
     }
     sheet->Cell(r - 2, 2).setText(QStringLiteral("合计金额："));
     sheet->Cell(r - 1, 2).setText(QStringLiteral("折扣金额："));
@@ -175,11 +177,13 @@ void BuildOrderSheet(Grid* sheet, const Grid* source, bool isMul, qint32 orderId
         sheet->Cell(3, 1).setText(buyer);
         sheet->Cell(r - 2, 4).setText(amountLine(order->sell));
         sheet->Cell(r - 1, 4).setText(amountLine(order->realSell));
+        fitRowToText(sheet, r - 2, 4, 6);
+        fitRowToText(sheet, r - 1, 4, 6);
         sheet->Cell(r, 1).setText(QStringLiteral("交货日期：") +
                                   order->orderDate.toString(QStringLiteral("yyyy-MM-dd")));
         if (hasRemark) {
             sheet->Cell(r + 1, 1).setText(QStringLiteral("备注：") + order->remark);
-            fitRowToText(sheet, r + 1);
+            fitRowToText(sheet, r + 1, 1, Cols - 1);
         }
         sheet->Cell(signRow, 1)
             .setText(QStringLiteral("   供方签名：（盖章）") + blanks(31) +

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 
 #include "controls/vsnetbut.h"
@@ -165,6 +166,52 @@ TEST_F(OrderSheetTest, ExpandedLinesOfTheSelectedOrderWithoutRemarkOrPartiesAndA
     ASSERT_EQ(g->text(8, 1), "备注：" + QString(120, QChar(0x5B57)));
     EXPECT_GE(g->RowHeight(8), 3 * QFontMetrics(g->font()).lineSpacing());
     delete GlobalForm<OrderPrintForm>::get();
+}
+
+TEST_F(OrderSheetTest, AmountsInCapitalsWrapAndPrintWhole)
+{
+    // The largest total the boxes allow: the largest price times the largest quantity; and a real
+    // price of eight digits with its cents.
+    addProduct(99, "大件", 99999999, 1);
+    saveOrder(700, "", {{0, false, 99, "大件", 2147483647, true}});
+    Conn.exec("update orderdata set realsell = 12345678.91 where orderid = 700");
+    OrderManage* l = list();
+    l->Grid1->setActiveCell(1);
+    ASSERT_EQ(l->Grid1->text(1, 1), "700");
+
+    const QString pdf = pathOf("large.pdf");
+    m_prompts.setPreviewPdf(pdf);
+    QStringList amounts;
+    WhenModal<OrderPrintForm>([&amounts](OrderPrintForm* form) {
+        Grid* g = form->Grid1;
+        const int lineHeight = QFontMetrics(g->font()).lineSpacing();
+        for (int row : {6, 7}) {
+            amounts << g->text(row, 4);
+            // On screen the rows wrap and are as high as their lines.
+            EXPECT_GE(g->RowHeight(row), 2 * lineHeight) << row;
+        }
+        QTest::mouseClick(form->VsNetBut2, Qt::LeftButton);
+        form->close();
+    });
+    QTest::mouseClick(l->VsNetBut8, Qt::LeftButton);
+    ASSERT_EQ(amounts.size(), 2);
+    // 2147483647 x 99999999 is stored as the nearest double, written alike in figures and capitals.
+    EXPECT_EQ(amounts[0], "￥214748362552516350    （人民币：" + MoneyToChinese(214748362552516353.0) + "）");
+    EXPECT_TRUE(amounts[0].endsWith("叁佰伍拾元整）"));
+    EXPECT_EQ(amounts[1], "￥12345678.91    （人民币：壹仟贰佰叁拾肆万伍仟陆佰柒拾捌元玖角壹分）");
+
+    // On paper each amount's lines follow one another, the caption beside them.
+    QString page = PdfText(pdf);
+    page.remove(QRegularExpression("\\s"));
+    page.remove("合计金额：");
+    page.remove("折扣金额：");
+    for (const QString& amount : amounts) {
+        // The font draws 民 as its radical form, so the text is read around it.
+        const QStringList parts = NoBlanks(amount).split("民");
+        ASSERT_EQ(parts.size(), 2);
+        for (const QString& part : parts)
+            EXPECT_TRUE(page.contains(part)) << part.toStdString() << "\n" << page.toStdString();
+    }
 }
 
 } // namespace
