@@ -2,19 +2,23 @@
 
 #include <cmath>
 
+#include <QLocale>
+
 namespace {
 
 const QString Digits = QStringLiteral("零壹贰叁肆伍陆柒捌玖");
 
 // The amount rounded half up to two decimals, as decimal digits without the point (at least
-// three of them). Working on the decimal text keeps 1.005 rounding to 1.01 as it was typed, and
-// has no upper bound.
+// three of them). Working on the shortest decimal text that reads back as the amount keeps 1.005
+// rounding to 1.01 as it was typed, writes the same digits as the amount in figures beside it
+// (also past the 15 digits a double holds exactly), and has no upper bound.
 QString roundedCents(double amount)
 {
-    // 15 significant digits are what a double holds of a typed amount.
-    const int wholeDigits = amount < 1 ? 1 : int(std::floor(std::log10(amount))) + 1;
-    const int precision = qBound(3, 15 - wholeDigits, 15);
-    const QString text = QString::number(amount, 'f', precision);
+    QString text = QString::number(amount, 'f', QLocale::FloatingPointShortest);
+    if (!text.contains(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    while (text.size() - text.indexOf(QLatin1Char('.')) < 4)
+        text += QLatin1Char('0');
     const qsizetype point = text.indexOf(QLatin1Char('.'));
     QString digits = text.left(point) + text.mid(point + 1, 2);
     if (text.at(point + 3) >= QLatin1Char('5')) {

@@ -81,4 +81,7 @@ TEST(MoneyToChineseTest, HundredMillionAndMoreContinueThePlaceUnits)
                {1000000000000.0, "壹万亿元整"},
                {100000001, "壹亿零仟零佰零拾零万零仟零佰零拾壹元整"},
                {123456789.12, "壹亿贰仟叁佰肆拾伍万陆仟柒佰捌拾玖元壹角贰分"}});
+    // Past what a double holds exactly, the digits are those of the amount's figures
+    // (214748362552516350), not of its binary value (…352).
+    EXPECT_TRUE(MoneyToChinese(214748362552516352.0).endsWith(QStringLiteral("叁佰伍拾元整")));
 }
