@@ -212,6 +212,14 @@ TEST_F(AffairRegularAddTest, EachKindIsSavedAndItsComingAffairsMadeAgain)
     EXPECT_EQ(stored(QStringLiteral("RegularData")).toString(), QString());
     EXPECT_EQ(daysOf(id), (QStringList{QStringLiteral("2011-09-16"), QStringLiteral("2011-09-20")}));
     EXPECT_EQ(count(QStringLiteral("affairid = 900")), 1);
+
+    // Changed on a day it is due: today's affair of the old schedule goes too.
+    open(id);
+    m_form->Option1[Weekly]->setChecked(true);
+    m_form->Combo3->setCurrentIndex(4); // Thursday
+    save();
+    EXPECT_EQ(daysOf(id), (QStringList{QStringLiteral("2011-09-16"), QStringLiteral("2011-09-22")}));
+    EXPECT_EQ(count(QStringLiteral("affairid = 900")), 1);
 }
 
 TEST_F(AffairRegularAddTest, ASaveOrDeleteThatFailsMidwayLeavesTheAffairsAsTheyWere)
