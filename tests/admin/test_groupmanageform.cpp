@@ -14,6 +14,7 @@
 #include "core/login.h"
 #include "core/scramblepassword.h"
 #include "core/session.h"
+#include "tests/support/failedsave.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/scriptedkeys.h"
 
@@ -282,4 +283,20 @@ TEST_F(GroupManageFormTest, ReorderingStoresEveryUsersPosition)
                       QString::number(rs.Int(QStringLiteral("UserDataGetOrder")));
     EXPECT_EQ(stored, (QStringList{QStringLiteral("陈经理1"), QStringLiteral("admin2"),
                                    QStringLiteral("王五3"), QStringLiteral("张三4")}));
+}
+
+TEST_F(GroupManageFormTest, AnOrderOrGroupThatFailsToBeStoredChangesNothing)
+{
+    // The positions are written user by user; the last user's write fails.
+    ExpectEachSaveLeavesNoTrace({
+        {QStringLiteral("user order"), QStringLiteral("userdata"), QStringLiteral("update"),
+         QStringLiteral("old.userid = 503"),
+         [] {
+             SaveUserOrder({503, Zhang, Wang, 1});
+         }},
+        {QStringLiteral("group"), QStringLiteral("UserClass"), QStringLiteral("update"), QString(),
+         [] {
+             SaveUserGroup(UserGroup{SalesGroup, QStringLiteral("销售部"), true, true, true, true});
+         }},
+    });
 }

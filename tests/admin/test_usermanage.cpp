@@ -177,3 +177,38 @@ TEST_F(UserManageTest, TestMailGoesFromTheTypedAccountToItselfWithoutSaving)
     EXPECT_EQ(storedRow(), before);
     EXPECT_EQ(UserEmail, QStringLiteral("old@example.cn"));
 }
+
+TEST_F(UserManageTest, AFailedTestMailKeepsTheWindowOpenAndSavesNothing)
+{
+    SmtpTestServer::Options options;
+    options.refuseLogin = true;
+    SmtpTestServer server(options);
+    ASSERT_TRUE(server.isRunning());
+    const QString before = storedRow();
+    open();
+    m_form->FoxText1->setText(QStringLiteral("abc"));
+    m_form->FoxText2->setText(QStringLiteral("abc"));
+    m_form->FoxText3->setText(QStringLiteral("zhang@example.cn"));
+    m_form->FoxText4->setText(QStringLiteral("mailer"));
+    m_form->FoxText5->setText(QStringLiteral("wrong"));
+    m_form->Combo2->setCurrentText(server.address());
+    m_prompts.answerMessage(MsgResult::Ok);
+    m_prompts.answerMessage(MsgResult::Ok);
+    click(m_form->VsNetBut3);
+
+    const QStringList shown = m_prompts.messageTexts();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown.at(1), QStringLiteral("发件人的用户名或密码错误，请改正后再发"));
+    EXPECT_EQ(m_prompts.last().title, QStringLiteral("提示"));
+    EXPECT_TRUE(server.messages().isEmpty());
+    // The window stays with what was typed; neither the table nor the session changed.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(m_form.isNull());
+    EXPECT_TRUE(m_form->isVisible());
+    EXPECT_EQ(m_form->FoxText3->Text(), QStringLiteral("zhang@example.cn"));
+    EXPECT_EQ(m_form->FoxText1->Text(), QStringLiteral("abc"));
+    EXPECT_EQ(storedRow(), before);
+    EXPECT_EQ(UserEmail, QStringLiteral("old@example.cn"));
+    EXPECT_EQ(UserEmailPass, ScrambleText(QStringLiteral("oldpass")));
+    EXPECT_EQ(UserEmailSmtp, QStringLiteral("smtp.qq.com"));
+}

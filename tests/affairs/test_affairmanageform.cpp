@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "affairs/afairshowform.h"
@@ -41,6 +42,22 @@ protected:
         return texts;
     }
     int rowOf(const QString& name) const { return int(column(2).indexOf(name)) + 1; }
+    // Before today, done, closed, the second way and the third type: none of them the default.
+    void setOtherFilters()
+    {
+        m_form->Option3[0]->setChecked(true);
+        m_form->Option1[0]->setChecked(true);
+        m_form->Option2[0]->setChecked(true);
+        m_form->Combo1->setCurrentIndex(2);
+        m_form->Combo2->setCurrentIndex(3);
+    }
+    void expectDefaultFilters() const
+    {
+        EXPECT_TRUE(m_form->Option1[1]->isChecked());
+        EXPECT_TRUE(m_form->Option2[1]->isChecked());
+        EXPECT_EQ(m_form->Combo1->currentIndex(), 0);
+        EXPECT_EQ(m_form->Combo2->currentIndex(), 0);
+    }
     void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     QPointer<AffairManageForm> m_form;
@@ -143,19 +160,24 @@ TEST_F(AffairManageFormTest, OtherSearchShowsOneClientsAffairsOverAllDays)
     addAffair(5, QStringLiteral("李四的"), today.addDays(9), 0, 0, 1, 6);
     Conn.exec(QStringLiteral("update affair set isclose = -1 where affairid = 4"));
     open();
-    m_form->Option3[0]->setChecked(true);
+    setOtherFilters();
 
     qint32 missing = 404;
     m_form->OtherSearch(missing);
     EXPECT_EQ(m_form->ClientId, 0);
     EXPECT_TRUE(m_form->Option3[0]->isChecked());
+    EXPECT_EQ(m_form->Combo1->currentIndex(), 2);
 
+    // The other filters go back to every way and type, not done and not closed; one search.
+    QSignalSpy fills(m_form->Grid1->model(), &QAbstractItemModel::modelReset);
     qint32 client = 5;
     m_form->OtherSearch(client);
     EXPECT_EQ(m_form->ClientId, 5);
     EXPECT_EQ(m_form->FoxText1->Text(), QStringLiteral("张三"));
     EXPECT_TRUE(m_form->Option3[4]->isChecked());
+    expectDefaultFilters();
     EXPECT_EQ(column(2), (QStringList{QStringLiteral("下月"), QStringLiteral("上月")}));
+    EXPECT_EQ(fills.count(), 1);
 
     pickClient([this] { click(m_form->Command3); }, QStringLiteral("李四"));
     EXPECT_EQ(m_form->ClientId, 6);
@@ -165,6 +187,18 @@ TEST_F(AffairManageFormTest, OtherSearchShowsOneClientsAffairsOverAllDays)
     EXPECT_EQ(m_form->ClientId, 0);
     EXPECT_EQ(m_form->FoxText1->Text(), QStringLiteral("未选择"));
     EXPECT_EQ(column(2).size(), 4);
+
+    // The default conditions drop the chosen client too: today's affairs of every client, one search.
+    pickClient([this] { click(m_form->Command3); }, QStringLiteral("李四"));
+    setOtherFilters();
+    fills.clear();
+    click(m_form->Command1);
+    EXPECT_EQ(m_form->ClientId, 0);
+    EXPECT_EQ(m_form->FoxText1->Text(), QStringLiteral("未选择"));
+    EXPECT_TRUE(m_form->Option3[1]->isChecked());
+    expectDefaultFilters();
+    EXPECT_EQ(column(2), QStringList{QStringLiteral("别的客户")});
+    EXPECT_EQ(fills.count(), 1);
 }
 
 TEST_F(AffairManageFormTest, DoubleClickOpensTheDetailViewUnlessItFollowsASort)

@@ -5,7 +5,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "affairs/affairgeneration.h"
 #include "affairs/affairregularadd.h"
+#include "affairs/oneoffaffair.h"
 #include "affairs/regularaffair.h"
 #include "affairs/regularschedule.h"
 #include "controls/foxdate.h"
@@ -13,6 +15,7 @@
 #include "controls/foxtextmu.h"
 #include "controls/vsnetbut.h"
 #include "tests/affairs/affairtestdata.h"
+#include "tests/support/failedsave.h"
 
 namespace {
 
@@ -209,6 +212,50 @@ TEST_F(AffairRegularAddTest, EachKindIsSavedAndItsComingAffairsMadeAgain)
     EXPECT_EQ(stored(QStringLiteral("RegularData")).toString(), QString());
     EXPECT_EQ(daysOf(id), (QStringList{QStringLiteral("2011-09-16"), QStringLiteral("2011-09-20")}));
     EXPECT_EQ(count(QStringLiteral("affairid = 900")), 1);
+
+    // Changed on a day it is due: today's affair of the old schedule goes too.
+    open(id);
+    m_form->Option1[Weekly]->setChecked(true);
+    m_form->Combo3->setCurrentIndex(4); // Thursday
+    save();
+    EXPECT_EQ(daysOf(id), (QStringList{QStringLiteral("2011-09-16"), QStringLiteral("2011-09-22")}));
+    EXPECT_EQ(count(QStringLiteral("affairid = 900")), 1);
+}
+
+TEST_F(AffairRegularAddTest, ASaveOrDeleteThatFailsMidwayLeavesTheAffairsAsTheyWere)
+{
+    addClient(5, QStringLiteral("张三"), QStringLiteral("1980-09-21"));
+    addRegular(50, QStringLiteral("日报"), Daily, QString(), 0, 5);
+    addAffair(901, QStringLiteral("日报"), today.addDays(-3), 0, 50);
+    addAffair(902, QStringLiteral("日报"), today, 0, 50);
+
+    // Changed to every Thursday: today's affair is deleted before the new ones are written.
+    std::optional<RegularAffair> weekly = LoadRegularAffair(50, today);
+    ASSERT_TRUE(weekly);
+    weekly->kind = Weekly;
+    weekly->schedule = QStringLiteral("5");
+    RegularAffair fresh;
+    fresh.name = QStringLiteral("巡检");
+    fresh.kind = Daily;
+    fresh.wayId = 2;
+    fresh.typeId = 3;
+    OneOffAffair once;
+    once.name = QStringLiteral("回访");
+    once.dateText = today.toString(QStringLiteral("yyyy-MM-dd"));
+    const QString affair = QStringLiteral("affair");
+    const QString insert = QStringLiteral("insert");
+    ExpectEachSaveLeavesNoTrace({
+        {QStringLiteral("new recurring affair"), affair, insert, QString(),
+         [&] { SaveRegularAffair(fresh, today); }},
+        {QStringLiteral("recurring affair changed"), affair, insert, QString(),
+         [&] { SaveRegularAffair(*weekly, today); }},
+        {QStringLiteral("recurring affair deleted"), QStringLiteral("AffairRegular"),
+         QStringLiteral("delete"), QString(), [&] { DeleteRegularAffair(50, today); }},
+        {QStringLiteral("one-off affair"), QStringLiteral("logdata"), insert, QString(),
+         [&] { SaveOneOffAffair(once); }},
+        {QStringLiteral("the coming days' affairs"), affair, insert,
+         QStringLiteral("new.Affairname = '客户生日'"), [&] { AffairGenerator(today).makeComingAffairs(); }},
+    });
 }
 
 TEST_F(AffairRegularAddTest, ABrokenStoredRowIsMendedWhenOpened)

@@ -101,6 +101,14 @@ TEST_F(AnalysisQueries, MonthlyRankingCountsFinishedOrdersPerUserInTenThousandYu
     const auto empty = MonthlyRanking::Run(Conn, MonthlyRanking::Sales, QDate(2011, 7, 1));
     EXPECT_TRUE(empty.items.isEmpty());
     EXPECT_EQ(empty.title, QStringLiteral("2011年7月 没有订单数据"));
+
+    // December ends where the next year begins: its first and last day count, 1 January does not.
+    AddOrder(501, 3, QDate(2011, 12, 31), 4000.0, 1000.0);
+    AddOrder(502, 2, QDate(2012, 1, 1), 9000.0, 0.0);
+    AddOrder(503, 2, QDate(2011, 12, 1), 1000.0, 0.0);
+    const auto december = MonthlyRanking::Run(Conn, MonthlyRanking::Sales, QDate(2011, 12, 1));
+    EXPECT_EQ(labelsOf(december), (QStringList{QStringLiteral("李四(0.4)"), QStringLiteral("张三(0.1)")}));
+    EXPECT_EQ(december.title, QStringLiteral("2011年12月 已结束订单销售额分析(共0.5万元)"));
 }
 
 TEST_F(AnalysisQueries, TrendGivesEveryMonthOfThePeriodPerChosenUserOrForTheCompany)
@@ -136,6 +144,23 @@ TEST_F(AnalysisQueries, TrendGivesEveryMonthOfThePeriodPerChosenUserOrForTheComp
     const auto company = MonthTrend::Run(Conn, MonthTrend::Sales, period, {});
     EXPECT_EQ(company.series, QStringList{MonthTrend::CompanySeries});
     EXPECT_EQ(company.values.at(0), (QVector<double>{0.7, TenThousandYuan(123456.78 + 3000 + 5000), 0.8}));
+
+    // Periods ending in December and running across a year end.
+    const auto december = MonthTrend::PeriodOf(QDate(2011, 12, 1), 4);
+    EXPECT_EQ(december.range, QStringLiteral("2011-9 至 2011-12"));
+    EXPECT_EQ(december.lastDay, QDate(2011, 12, 31));
+    AddOrder(501, 3, QDate(2011, 12, 31), 4000.0, 1000.0);
+    AddOrder(502, 2, QDate(2012, 1, 1), 9000.0, 0.0);
+    AddOrder(503, 2, QDate(2011, 12, 1), 1000.0, 0.0);
+    const auto yearEnd = MonthTrend::PeriodOf(QDate(2012, 1, 1), 4);
+    EXPECT_EQ(yearEnd.range, QStringLiteral("2011-10 至 2012-1"));
+    EXPECT_EQ(yearEnd.months, (QStringList{QStringLiteral("11-10"), QStringLiteral("11-11"),
+                                           QStringLiteral("11-12"), QStringLiteral("12-1")}));
+    const auto acrossCounts = MonthTrend::Run(Conn, MonthTrend::OrderCount, yearEnd, users);
+    EXPECT_EQ(acrossCounts.values.at(0), (QVector<double>{0, 0, 1, 0}));
+    EXPECT_EQ(acrossCounts.values.at(1), (QVector<double>{1, 0, 1, 1}));
+    const auto acrossSales = MonthTrend::Run(Conn, MonthTrend::Sales, yearEnd, {});
+    EXPECT_EQ(acrossSales.values.at(0), (QVector<double>{0.8, 0, 0.5, 0.9}));
 }
 
 TEST_F(AnalysisQueries, ClientsPerClassificationValueWithTheUndefinedCountedAtEachRun)

@@ -4,6 +4,7 @@
 
 #include "clients/classtable.h"
 #include "core/dblayer.h"
+#include "tests/support/failedsave.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/scriptedkeys.h"
 
@@ -122,6 +123,23 @@ TEST_F(ClassTableTest, SaveOrderStoresTheListOrder)
     EXPECT_EQ(unitValue(QStringLiteral("ProductUnitGetOrder"), 1).toInt(), 1);
     EXPECT_EQ(unitValue(QStringLiteral("ProductUnitGetOrder"), 2).toInt(), 2);
     EXPECT_EQ(unitValue(QStringLiteral("ProductUnitGetOrder"), 99).toInt(), 50);
+}
+
+TEST_F(ClassTableTest, AnOrderThatFailsToBeStoredMidwayChangesNoOrder)
+{
+    // Orders in reverse of the keys and with gaps: every value is rewritten, value 1 last, and its
+    // write fails.
+    Conn.exec(QStringLiteral("update ProductUnit set ProductUnitGetOrder = 100 - ProductUnitid * 10"));
+    ClassTable table(QStringLiteral("ProductUnit"));
+    ExpectEachSaveLeavesNoTrace({
+        {QStringLiteral("renumbering at load"), QStringLiteral("ProductUnit"), QStringLiteral("update"),
+         QStringLiteral("old.ProductUnitid = 1"), [&] { table.loadAndRenumber(); }},
+        {QStringLiteral("list order"), QStringLiteral("ProductUnit"), QStringLiteral("update"),
+         QStringLiteral("old.ProductUnitid = 1"),
+         [&] {
+             table.saveOrder({2, 1, 3, 4, 5, 6, 7});
+         }},
+    });
 }
 
 TEST_F(ClassTableTest, NameRefusals)

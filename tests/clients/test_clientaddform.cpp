@@ -25,6 +25,7 @@
 #include "core/pinyin.h"
 #include "core/session.h"
 #include "tests/clients/recordformtest.h"
+#include "tests/support/testrows.h"
 
 namespace {
 
@@ -141,6 +142,76 @@ TEST_F(ClientAddFormTest, ANewClientWithOnlyANameStoresTheDefaultsAndAnEditKeeps
     open(id);
     EXPECT_EQ(m_form->ClassCombo[1]->currentText(), QStringLiteral("网络"));
     EXPECT_EQ(m_form->Combo1->currentText(), QStringLiteral("女"));
+}
+
+TEST_F(ClientAddFormTest, AClientStoredWithoutRegionBirthdayOrSalaryOpensWithEmptyFields)
+{
+    // Only a name, an owner and a classification: every other column is Null.
+    AddClientRow(7, QStringLiteral("王五"), 1, {{QStringLiteral("getClientType"), 2}});
+    open(7);
+    EXPECT_EQ(m_form->windowTitle(), QStringLiteral("修改客户--[王五]"));
+    EXPECT_EQ(m_form->Text3->Text(), QString());
+    EXPECT_EQ(m_form->Text8->Text(), QStringLiteral("0"));
+    EXPECT_EQ(m_form->CitySelect1->Code(), 0);
+    EXPECT_EQ(m_form->CitySelect1->Combo1->currentIndex(), -1);
+    EXPECT_EQ(m_form->CitySelect1->AreaStr(0), QString());
+    for (const FoxText* box : {m_form->Text2, m_form->Text5, m_form->Text7})
+        EXPECT_EQ(box->Text(), QString());
+    EXPECT_EQ(m_form->ClassCombo[0]->currentData().toInt(), 2);
+    EXPECT_EQ(m_form->ClassCombo[1]->currentIndex(), 0);
+
+    // The missing birthday is asked for before anything is written.
+    m_prompts.answerMessage(MsgResult::Ok);
+    click(m_form->VsNetBut2);
+    EXPECT_EQ(m_prompts.last().text, QStringLiteral("日期输入出错，请手动输入"));
+    EXPECT_FALSE(m_form->Text3->Locked());
+    EXPECT_EQ(count(QStringLiteral("logdata")), 0);
+    m_form->Text3->setText(QStringLiteral("1975-06-15"));
+    save(QStringLiteral("王五"));
+    EXPECT_EQ(column(7, QStringLiteral("Birthday")).toString(), QStringLiteral("1975-06-15"));
+    EXPECT_EQ(column(7, QStringLiteral("salary")).toInt(), 0);
+    EXPECT_EQ(column(7, QStringLiteral("addresscode")).toInt(), 0);
+    EXPECT_EQ(column(7, QStringLiteral("getClientType")).toInt(), 2);
+}
+
+TEST_F(ClientAddFormTest, WithFewerThanSixClassificationsOnlyTheirBoxesShowAndOnlyTheirColumnsAreWritten)
+{
+    SixClassTables = {QStringLiteral("ClientSource"), QStringLiteral("ClientType"),
+                      QStringLiteral("ClientLevel")};
+    SixClassNames = {QStringLiteral("客户来源"), QStringLiteral("客户类型"), QStringLiteral("客户等级")};
+    AddClientRow(7, QStringLiteral("王五"), 1,
+                 {{QStringLiteral("Birthday"), QStringLiteral("1975-06-15")},
+                  {QStringLiteral("getClientSource"), 1},
+                  {QStringLiteral("getClientType"), 2},
+                  {QStringLiteral("getClientStatus"), 3}});
+    open(7);
+    ASSERT_EQ(m_form->ClassCombo.size(), 3u);
+    ASSERT_EQ(m_form->ClassLabel.size(), 3u);
+    EXPECT_EQ(m_form->ClassLabel[2]->text(), QStringLiteral("客户等级："));
+    EXPECT_EQ(m_form->ClassCombo[2]->itemText(0), QStringLiteral("客户等级 未定义"));
+    EXPECT_EQ(m_form->ClassCombo[0]->currentData().toInt(), 1);
+    EXPECT_EQ(m_form->ClassCombo[1]->currentData().toInt(), 2);
+    EXPECT_EQ(m_form->ClassCombo[2]->currentIndex(), 0);
+    for (int i = 1; i < 3; ++i) {
+        EXPECT_TRUE(m_form->ClassCombo[size_t(i)]->isVisible());
+        EXPECT_GT(m_form->ClassCombo[size_t(i)]->y(), m_form->ClassCombo[size_t(i - 1)]->y());
+    }
+
+    m_form->ClassCombo[2]->setCurrentIndex(1);
+    const qint32 level = m_form->ClassCombo[2]->currentData().toInt();
+    save(QStringLiteral("王五"));
+    EXPECT_EQ(column(7, QStringLiteral("getClientLevel")).toInt(), level);
+    EXPECT_EQ(column(7, QStringLiteral("getClientType")).toInt(), 2);
+    // A classification the session does not know keeps its stored value.
+    EXPECT_EQ(column(7, QStringLiteral("getClientStatus")).toInt(), 3);
+
+    open();
+    ASSERT_EQ(m_form->ClassCombo.size(), 3u);
+    m_form->Text1->setText(QStringLiteral("赵六"));
+    save(QStringLiteral("赵六"));
+    const qint32 id = clientNamed(QStringLiteral("赵六"));
+    EXPECT_EQ(column(id, QStringLiteral("getClientSource")).toInt(), 0);
+    EXPECT_EQ(column(id, QStringLiteral("getClientStatus")).toInt(), 0);
 }
 
 TEST_F(ClientAddFormTest, ChecksGiveOneNumberedMessageAndSaveNothing)

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -171,6 +172,45 @@ TEST_F(ClientListTest, OwnClientsSearchedByInitialsNameAndClassification)
     EXPECT_EQ(column(1), (QStringList{"106"}));
     type(QStringLiteral("𠮷田"));
     EXPECT_EQ(column(1), (QStringList{"107"}));
+}
+
+TEST_F(ClientListTest, FewerClassificationsGiveFewerFilterBoxesThreeToARow)
+{
+    SixClassTables = {QStringLiteral("ClientSource"), QStringLiteral("ClientType"),
+                      QStringLiteral("ClientLevel"), QStringLiteral("ClientTrade")};
+    SixClassNames = {QStringLiteral("客户来源"), QStringLiteral("客户类型"), QStringLiteral("客户等级"),
+                     QStringLiteral("所属行业")};
+    open();
+    ASSERT_EQ(m_form->ClassCombo.size(), 4u);
+    EXPECT_EQ(m_form->ClassLabel[1]->text(), QStringLiteral("客户类型："));
+    EXPECT_EQ(m_form->ClassCombo[3]->itemText(0), QStringLiteral("所属行业 未选择"));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(m_form->ClassCombo[size_t(i)]->isVisibleTo(m_form)) << i;
+    // The fourth box opens the second row under the first.
+    EXPECT_EQ(m_form->ClassCombo[2]->y(), m_form->ClassCombo[0]->y());
+    EXPECT_GT(m_form->ClassCombo[2]->x(), m_form->ClassCombo[1]->x());
+    EXPECT_EQ(m_form->ClassCombo[3]->x(), m_form->ClassCombo[0]->x());
+    EXPECT_GE(m_form->ClassCombo[3]->y(), m_form->ClassCombo[0]->geometry().bottom());
+    EXPECT_GE(m_form->SelUserCombo->y(), m_form->ClassCombo[3]->geometry().bottom());
+    EXPECT_EQ(column(1), (QStringList{"103", "101", "102"}));
+    // Each box filters by its own classification.
+    m_form->ClassCombo[1]->setCurrentIndex(2);
+    EXPECT_EQ(column(1), (QStringList{"102"}));
+    m_form->ClassCombo[1]->setCurrentIndex(0);
+    m_form->ClassCombo[0]->setCurrentIndex(2);
+    EXPECT_EQ(column(1), (QStringList{"101"}));
+    QTest::mouseClick(m_form->Command4, Qt::LeftButton);
+    EXPECT_EQ(m_form->ClassCombo[0]->currentIndex(), 0);
+    EXPECT_EQ(column(1), (QStringList{"103", "101", "102"}));
+
+    // One classification: one box.
+    delete m_form.data();
+    SixClassTables = {QStringLiteral("ClientType")};
+    SixClassNames = {QStringLiteral("客户类型")};
+    open();
+    ASSERT_EQ(m_form->ClassCombo.size(), 1u);
+    m_form->ClassCombo[0]->setCurrentIndex(2);
+    EXPECT_EQ(column(1), (QStringList{"102"}));
 }
 
 TEST_F(ClientListTest, EveryUsersClientsWithOwnerColumnAndFilter)

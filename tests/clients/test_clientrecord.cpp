@@ -2,10 +2,11 @@
 
 #include "clients/clientrecord.h"
 #include "clients/companyrecord.h"
+#include "clients/contractrows.h"
 #include "controls/datefield.h"
 #include "core/dblayer.h"
 #include "core/session.h"
-#include "platform/dberror.h"
+#include "tests/support/failedsave.h"
 #include "tests/support/fixtures.h"
 
 namespace {
@@ -17,25 +18,6 @@ protected:
     {
         DbTest::SetUp();
         CurUserID = 1;
-    }
-    // Every row of the tables a save writes, as text.
-    QString snapshot()
-    {
-        QString all;
-        for (const char* table : {"client", "company", "Contract", "logdata"}) {
-            all += QLatin1String(table) + QLatin1Char(':') +
-                   Conn.scalar(QStringLiteral(
-                                   "select group_concat(r, ';') from (select quote(%1.rowid) || '' as r "
-                                   "from %1 order by rowid)")
-                                   .arg(QLatin1String(table)))
-                       .toString() +
-                   QLatin1Char('\n');
-        }
-        for (const char* sql : {"select group_concat(clientname || LastChangeDate) from client",
-                                "select group_concat(companyname) from company",
-                                "select group_concat(ContractData || GetID) from Contract"})
-            all += Conn.scalar(QString::fromUtf8(sql)).toString() + QLatin1Char('\n');
-        return all;
     }
 };
 
@@ -56,22 +38,53 @@ TEST(ClientFieldValues, SalaryAndBirthdayReadTheTypedTexts)
 
 TEST_F(ClientRecordTest, ASaveThatFailsMidwayLeavesTheDatabaseAsItWas)
 {
-    ClientFields fields = NewClientFields(0);
+    ClientFields fields = NewClientFields(1);
     fields.name = QStringLiteral("张三");
     const QList<ContractEntry> entries{
-        {QStringLiteral("0"), 1, QStringLiteral("手机"), QStringLiteral("13800000000"), false, false}};
-    const SavedClient first = SaveClient(0, fields, {}, entries);
-    const QString before = snapshot();
-
-    // The contact rows fail after the company, the log rows and the client's row were written.
-    Conn.exec(QStringLiteral("create trigger refuse before insert on Contract "
-                             "begin select raise(abort, 'disk full'); end"));
-    fields.name = QStringLiteral("李四");
-    EXPECT_THROW(SaveClient(0, fields, {}, entries, QStringLiteral("新公司")), DbError);
-    EXPECT_THROW(SaveClient(first.clientId, fields, {}, entries), DbError);
+        {QStringLiteral("0"), 1, QStringLiteral("手机"), QStringLiteral("13800000000"), false, false},
+        {QStringLiteral("0"), 2, QStringLiteral("电话"), QStringLiteral("0592-1234567"), false, false}};
+    const SavedClient client = SaveClient(0, fields, {QStringLiteral("ClientType")}, entries);
     CompanyFields company;
     company.name = QStringLiteral("德泽科技");
-    EXPECT_THROW(SaveCompany(0, company, entries), DbError);
-    EXPECT_EQ(snapshot(), before);
-    EXPECT_EQ(Conn.transactionDepth(), 0);
+    const qint32 companyId = SaveCompany(0, company, entries);
+    const auto storedEntries = [](qint32 owner, bool isCompany) {
+        QList<ContractEntry> stored;
+        for (const StoredContract& row :
+             isCompany ? LoadCompanyContracts(owner) : LoadClientContracts(owner, 0))
+            stored.append({QString::number(row.contractId), row.kindId, QString(), row.data, false, false});
+        return stored;
+    };
+    // An edit changes one stored entry, removes the other and adds a new one last.
+    const auto edited = [](QList<ContractEntry> rows) {
+        rows[0].text = QStringLiteral("13900000000");
+        rows[1].removed = true;
+        rows.append({QStringLiteral("0"), 4, QStringLiteral("QQ"), QStringLiteral("10001"), false, false});
+        return rows;
+    };
+    const QList<ContractEntry> clientEdit = edited(storedEntries(client.clientId, false));
+    const QList<ContractEntry> companyEdit = edited(storedEntries(companyId, true));
+    ASSERT_EQ(clientEdit.size(), 3);
+    ASSERT_EQ(companyEdit.size(), 3);
+    fields.name = QStringLiteral("李四");
+    fields.classIds = {2};
+    company.name = QStringLiteral("德泽软件");
+
+    // The new contact row fails after the company, the log rows, the client's or company's row
+    // and the other entries were written.
+    const auto contactFails = [](const QString& what, const std::function<void()>& save) {
+        return FailingSave{what, QStringLiteral("Contract"), QStringLiteral("insert"),
+                           QStringLiteral("new.ContractData = '10001'"), save};
+    };
+    ExpectEachSaveLeavesNoTrace({
+        contactFails(QStringLiteral("new client with a new company"),
+                     [&] {
+                         SaveClient(0, fields, {QStringLiteral("ClientType")}, clientEdit.mid(2),
+                                    QStringLiteral("新公司"));
+                     }),
+        contactFails(
+            QStringLiteral("client edited"),
+            [&] { SaveClient(client.clientId, fields, {QStringLiteral("ClientType")}, clientEdit); }),
+        contactFails(QStringLiteral("new company"), [&] { SaveCompany(0, company, companyEdit.mid(2)); }),
+        contactFails(QStringLiteral("company edited"), [&] { SaveCompany(companyId, company, companyEdit); }),
+    });
 }

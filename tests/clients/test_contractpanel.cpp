@@ -200,6 +200,35 @@ TEST_F(ContractPanelTest, RowsAreAddedChangedAndRemovedAndSavedInPlace)
               0);
 }
 
+TEST_F(ContractPanelTest, OnlyACaptionOfMoreThanTwoCharactersGivesARowItsActionButton)
+{
+    Conn.exec(QStringLiteral("update ContractClass set ButtonName = '发送' where ContractClassID = 1"));
+    Conn.exec(QStringLiteral("update ContractClass set ButtonName = '' where ContractClassID = 2"));
+    Conn.exec(QStringLiteral("update ContractClass set ButtonName = '发传真' where ContractClassID = 3"));
+    store(11, Mobile, QStringLiteral("13800000000"), 301, false);
+    store(12, Phone, QStringLiteral("0592-1234567"), 301, false);
+    store(13, 3, QStringLiteral("0592-7654321"), 301, false);
+    ContractPanel* p = panel(ContractPanel::Owner::Client, 300);
+    p->LoadContracts(301, 0);
+    ASSERT_EQ(p->ContractCount, 3);
+    // Loaded: two characters and an empty caption give none, three characters one.
+    EXPECT_TRUE(p->ContractCommand[1]->isHidden());
+    EXPECT_TRUE(p->ContractCommand[2]->isHidden());
+    EXPECT_FALSE(p->ContractCommand[3]->isHidden());
+    EXPECT_EQ(p->ContractCommand[3]->text(), QStringLiteral("发传真"));
+
+    // Added, and a row's kind changed.
+    TypeContactEntry(p, Mobile, QStringLiteral("13900000000"));
+    ASSERT_EQ(p->ContractCount, 4);
+    EXPECT_TRUE(p->ContractCommand[4]->isHidden());
+    selectKind(p->ContractCombo[4], 3);
+    EXPECT_FALSE(p->ContractCommand[4]->isHidden());
+    selectKind(p->ContractCombo[4], Mobile);
+    EXPECT_TRUE(p->ContractCommand[4]->isHidden());
+    selectKind(p->ContractCombo[3], Phone);
+    EXPECT_TRUE(p->ContractCommand[3]->isHidden());
+}
+
 TEST_F(ContractPanelTest, TheScrollBarFollowsTheRows)
 {
     ContractPanel* p = panel(ContractPanel::Owner::Company, 100);

@@ -8,9 +8,11 @@
 
 #include "core/dblayer.h"
 #include "platform/dberror.h"
+#include "sales/ordercheck.h"
 #include "sales/orderrecord.h"
 #include "sales/salesnumbers.h"
 #include "tests/sales/salesfixture.h"
+#include "tests/support/failedsave.h"
 
 namespace {
 
@@ -243,6 +245,34 @@ TEST_F(OrderRecordTest, TotalsAreTheExactSumsOfThePricesAsTypedRoundedHalfToEven
         EXPECT_EQ(stored.value(2).toDouble(), cents(cost))
             << "order " << order << ", cost " << cost << " mills";
     }
+}
+
+TEST_F(OrderRecordTest, ASaveThatFailsMidwayLeavesTheOrdersAsTheyWere)
+{
+    ASSERT_TRUE(SaveOrder(newOrder("100", 20, {{0, false, 1, "P", 2, true}, {0, true, 1, "PQ组合", 3, true}}))
+                    .isEmpty());
+    const QList<OrderLine> lines = LoadOrderLines(100);
+    ASSERT_EQ(lines.size(), 2);
+    // An edit changes the contact person and a quantity and adds a line.
+    std::optional<OrderForm> edited = LoadOrderRow(100);
+    ASSERT_TRUE(edited);
+    edited->ClientId = 21;
+    edited->lines = lines;
+    edited->lines[1].count = 5;
+    edited->lines[1].changed = true;
+    edited->lines.append({0, false, 3, "R", 1, true});
+
+    // The orders fail at their expansion (after the order's row, its lines and its log row), the
+    // check at its log row.
+    ExpectEachSaveLeavesNoTrace({
+        {"new order", "OrderProSin", "insert", "",
+         [&] {
+             SaveOrder(newOrder("101", 20, {{0, false, 2, "Q", 1, true}}));
+         }},
+        {"order edited", "OrderProSin", "insert", "new.OrderProId = 3", [&] { SaveOrder(*edited); }},
+        {"line deleted", "OrderProSin", "insert", "", [&] { DeleteOrderLine(lines[0].key, 100); }},
+        {"order checked", "logdata", "insert", "", [&] { SaveOrderCheck(100, 50, true, true); }},
+    });
 }
 
 TEST_F(OrderRecordTest, ANumberSavedByAnotherUserMeanwhileIsReportedAndNothingIsWritten)

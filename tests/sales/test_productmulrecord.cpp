@@ -4,6 +4,7 @@
 #include "platform/dberror.h"
 #include "sales/productmulrecord.h"
 #include "tests/sales/salesfixture.h"
+#include "tests/support/failedsave.h"
 
 namespace {
 
@@ -61,6 +62,35 @@ TEST_F(ProductMulRecordTest, SaveChecksTheNumberAndNameThenStoresNewAndChangedMe
     DeleteBundleMember(members[1].key);
     EXPECT_EQ(LoadBundleMembers(600).size(), 1);
     EXPECT_FALSE(LoadBundleRow(601));
+}
+
+TEST_F(ProductMulRecordTest, ASaveWhoseLastMemberFailsLeavesTheBundlesAsTheyWere)
+{
+    addProduct(11, "螺丝", 1, 0.5);
+    addProduct(12, "螺母", 2, 1);
+    addProduct(13, "垫片", 0.2, 0.1);
+    BundleForm bundle;
+    bundle.number = "600";
+    bundle.name = "五金套装";
+    bundle.members = {{11, "螺丝", 2, 0, true}, {12, "螺母", 4, 0, true}};
+    ASSERT_TRUE(SaveBundle(bundle).isEmpty());
+
+    // An edit renames the bundle, changes a member's quantity and adds a member last.
+    std::optional<BundleForm> edited = LoadBundleRow(600);
+    ASSERT_TRUE(edited);
+    edited->name = "五金大套装";
+    edited->members = LoadBundleMembers(600);
+    ASSERT_EQ(edited->members.size(), 2);
+    edited->members[0].count = 5;
+    edited->members[0].changed = true;
+    edited->members.append({13, "垫片", 8, 0, true});
+    BundleForm another = bundle;
+    another.number = "700";
+    another.members.append({13, "垫片", 8, 0, true});
+    ExpectEachSaveLeavesNoTrace({
+        {"new bundle", "ProductSinMul", "insert", "new.GetProductSin = 13", [&] { SaveBundle(another); }},
+        {"bundle edited", "ProductSinMul", "insert", "new.GetProductSin = 13", [&] { SaveBundle(*edited); }},
+    });
 }
 
 TEST_F(ProductMulRecordTest, ANumberSavedByAnotherUserMeanwhileIsReportedAndNoMemberIsWritten)

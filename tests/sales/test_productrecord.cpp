@@ -6,6 +6,7 @@
 #include "platform/dberror.h"
 #include "sales/productrecord.h"
 #include "tests/sales/salesfixture.h"
+#include "tests/support/failedsave.h"
 
 namespace {
 
@@ -91,6 +92,24 @@ TEST_F(ProductRecordTest, SaveChecksEveryBoxInOneListThenStoresEveryColumnWithIt
     EXPECT_EQ(SaveProduct(form({{"ProductId", "100"}, {"ProductName", "另一个"}})).lines(),
               QStringList{"1、[商品编号] 已存在！"});
     EXPECT_EQ(count("select count(*) from product"), 1);
+}
+
+TEST_F(ProductRecordTest, ASaveWhoseLogRowFailsLeavesTheProductsAsTheyWere)
+{
+    ASSERT_TRUE(SaveProduct(form({{"ProductId", "100"}, {"ProductName", "红苹果"}, {"ProductSell", "12"}}))
+                    .isEmpty());
+    std::optional<ProductForm> edited = LoadProductRow(100);
+    ASSERT_TRUE(edited);
+    edited->texts["ProductName"] = "青苹果";
+    edited->texts["ProductSell"] = "15";
+    NormalizeProductTexts(*edited);
+    ExpectEachSaveLeavesNoTrace({
+        {"new product", "logdata", "insert", "",
+         [&] {
+             SaveProduct(form({{"ProductId", "101"}, {"ProductName", "梨"}}));
+         }},
+        {"product edited", "logdata", "insert", "", [&] { SaveProduct(*edited); }},
+    });
 }
 
 TEST_F(ProductRecordTest, ANumberSavedByAnotherUserMeanwhileIsReportedAndNothingIsWritten)
