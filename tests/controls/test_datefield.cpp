@@ -192,6 +192,9 @@ TEST(DateFieldInChildWindow, ClicksIntoTheCalendarKeepItOpenUntilTheFocusLeavesB
     other->setGeometry(200, 10, 120, 24);
     auto* calendar = new FoxDate(window);
     calendar->hide();
+    // Next to the calendar in the focus chain.
+    auto* next = new QLineEdit(window);
+    next->setGeometry(200, 300, 120, 24);
     DateField fields(calendar);
     fields.addField(field);
     QMdiSubWindow* child = area.addSubWindow(window);
@@ -226,6 +229,7 @@ TEST(DateFieldInChildWindow, ClicksIntoTheCalendarKeepItOpenUntilTheFocusLeavesB
     ClickCalendarDay(calendar, 3);
     EXPECT_EQ(field->Text(), QStringLiteral("2015-02-03"));
     EXPECT_FALSE(calendar->isVisible());
-    // The focus is back in the field, not on the next control.
+    // The focus is back in the field, not on the control after the calendar.
+    EXPECT_FALSE(next->hasFocus());
     EXPECT_TRUE(field->isAncestorOf(QApplication::focusWidget()) || field->hasFocus());
 }
