@@ -257,12 +257,15 @@ void LogManageForm::SearchLog()
             filter.window = LogDateWindow(k);
     }
     if (filter.window == LogDateWindow::Day) {
-        // An empty day box means today; a typed text that is no date is not searched for.
+        // An empty day box means today, and shows it, so that the list's day is in sight; a
+        // typed text that is no date is not searched for.
         filter.day = DateField::readDate(Text3->Text(), today);
         if (!filter.day.isValid()) {
             dayUnreadable();
             return;
         }
+        if (Text3->Text().trimmed().isEmpty())
+            Text3->setText(filter.day.toString(QStringLiteral("yyyy-MM-dd")));
         filter.range = Option2[1]->isChecked();
     }
     filter.userId = ChosenOwner(SelUserCombo);

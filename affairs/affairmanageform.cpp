@@ -18,6 +18,7 @@
 #include "affairs/clientpickcontrols.h"
 #include "controls/foxtext.h"
 #include "controls/listgrid.h"
+#include "controls/optionclick.h"
 #include "controls/ownerfilter.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
@@ -143,12 +144,8 @@ void AffairManageForm::buildFilters()
                       QRect(756, SecondRow, 124, RowHeight));
 
     for (const auto* group : {&Option1, &Option2, &Option3}) {
-        for (QRadioButton* option : *group) {
-            connect(option, &QRadioButton::toggled, this, [this](bool on) {
-                if (on)
-                    SearchAffairs();
-            });
-        }
+        for (QRadioButton* option : *group)
+            OnOptionClick(option, this, [this] { SearchAffairs(); });
     }
     Option2Panel->installEventFilter(this);
     for (QComboBox* combo : {Combo1, Combo2, SelUserCombo})

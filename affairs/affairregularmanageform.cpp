@@ -9,6 +9,7 @@
 #include "affairs/affairtoday.h"
 #include "affairs/childwindow.h"
 #include "affairs/regularaffair.h"
+#include "controls/optionclick.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
@@ -51,10 +52,7 @@ AffairRegularManageform::AffairRegularManageform(QWidget* parent) : QWidget(pare
         auto* option = new QRadioButton(kinds.at(i), this);
         option->setObjectName(QStringLiteral("Option1_%1").arg(i));
         option->setGeometry(Margin + i * 70, OptionTop, 64, 22);
-        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                Option1_Click(i);
-        });
+        OnOptionClick(option, this, [this, i] { Option1_Click(i); });
         Option1.push_back(option);
     }
     List1 = new QListWidget(this);

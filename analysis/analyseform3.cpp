@@ -30,6 +30,7 @@ void AnalyseForm3::Form_Load()
     loadFrame(true);
     // Only classifications that exist get a button; with none the window shows no analysis.
     const int classes = qMin(int(qMin(SixClassTables.size(), SixClassNames.size())), ClassButtons);
+    m_classTables = SixClassTables.mid(0, classes);
     for (int i = 0; i < ClassButtons; ++i) {
         AanBut[i]->setVisible(i < classes);
         if (i < classes)
@@ -42,11 +43,11 @@ void AnalyseForm3::Form_Load()
 
 void AnalyseForm3::AanBut_Click(int Index)
 {
-    if (Index < 0 || Index >= qMin(SixClassTables.size(), SixClassNames.size()) || Index >= ClassButtons)
+    if (Index < 0 || Index >= m_classTables.size())
         return;
     beginRun(Index, 2, 3);
     const ClassCount::Result result =
-        ClassCount::Run(Conn, SixClassTables.at(Index), AanBut[Index]->Caption());
+        ClassCount::Run(Conn, m_classTables.at(Index), AanBut[Index]->Caption());
     TotalClients = result.totalClients;
     Label1->setText(result.title);
     for (const ClassCount::Item& item : result.items) {

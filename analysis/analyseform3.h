@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include "analysis/analysisframe.h"
 
 // Clients per value of one client classification: a child window of the main window.
@@ -20,4 +22,8 @@ protected:
 
 private:
     void Form_Load();
+
+    // The classification tables as they were when the window loaded, one per button: a later
+    // change of the classifications reaches the window when it is opened again.
+    QStringList m_classTables;
 };

@@ -129,8 +129,10 @@ void DateField::open(int index)
     m_current = index;
     m_calendar->setSelDate(date);
     if (QWidget* host = m_calendar->parentWidget()) {
+        // Under the field's left edge, kept inside the window.
         const QPoint under = host->mapFromGlobal(widget->mapToGlobal(QPoint(0, widget->height())));
-        m_calendar->move(m_calendar->x(), under.y());
+        const int left = qMax(0, qMin(under.x(), host->width() - m_calendar->width()));
+        m_calendar->move(left, under.y());
     }
     // Showing builds the month again, also when the calendar was open already.
     m_calendar->hide();
@@ -145,6 +147,10 @@ void DateField::onCalendarClick()
     if (!widget || !m_calendar->isVisible())
         return;
     setFieldText(widget, m_calendar->SelDate().toString(m_fields.at(m_current).format));
+    // The click gave the calendar the focus; it goes back to the field rather than to whatever
+    // follows the calendar once it is hidden.
+    if (within(m_calendar, QApplication::focusWidget()))
+        widget->setFocus(Qt::OtherFocusReason);
     m_calendar->hide();
     Q_EMIT picked(m_current);
 }
@@ -152,7 +158,10 @@ void DateField::onCalendarClick()
 void DateField::onFocusChanged(QWidget* old, QWidget* now)
 {
     // A window losing the focus to another program hands it to no widget: the calendar stays.
-    if (!m_calendar || !now || indexOf(old) < 0 || within(m_calendar, now))
+    if (!m_calendar || !m_calendar->isVisible() || !now)
         return;
-    m_calendar->hide();
+    // Only a focus that leaves both the field the calendar serves and the calendar hides it.
+    const bool fromHere = indexOf(old) >= 0 || within(m_calendar, old);
+    if (fromHere && !within(m_calendar, now) && !within(field(m_current), now))
+        m_calendar->hide();
 }

@@ -18,8 +18,9 @@ void ReportUnreadableDate(FoxTextBase* box, const QString& text = UnreadableDate
 
 // The drop-down calendar of a window's date fields: a click in a field sets the calendar's SelDate
 // to the field's date (today when the field is empty), places the calendar under the field and
-// shows it; a picked day is written into the field and hides the calendar; the field losing the
-// focus to anything but the calendar hides it too. One calendar serves any number of fields.
+// shows it; a click into the calendar (a day, an arrow) keeps it open and a picked day is written
+// into the field and hides it; a focus that leaves both the field and the calendar hides it too.
+// One calendar serves any number of fields.
 //
 // A field is a FoxText box or any widget with a text property ("Text" or "text", as QLineEdit has).
 class DateField : public QObject

@@ -175,6 +175,10 @@ FoxDate::FoxDate(QWidget* parent) : QWidget(parent)
 {
     buildFace();
     setFixedSize(px(faceWidth), px(faceHeight));
+    // A click on a day or an arrow gives the calendar the focus. Its parts take none, so the
+    // focus would otherwise go to whatever holds it further up (a child window's frame), and the
+    // host's date field would take that for the focus leaving it.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void FoxDate::buildFace()

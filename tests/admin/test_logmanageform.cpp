@@ -155,10 +155,11 @@ TEST_F(LogManageFormTest, ListsTodayAndFiltersByDateUserOperationAndClass)
 TEST_F(LogManageFormTest, ChosenDayFromTheCalendarOrTodayWhenEmpty)
 {
     open();
-    // No day chosen yet: today.
-    m_form->Option1[5]->setChecked(true);
+    // No day chosen yet: today, which the box then shows.
+    QTest::mouseClick(m_form->Option1[5], Qt::LeftButton);
     EXPECT_TRUE(m_form->Picture1->isVisible());
     EXPECT_EQ(ids(), (QStringList{"2", "1"}));
+    EXPECT_EQ(m_form->Text3->Text(), day(0));
 
     // A day picked in the calendar is searched at once, alone or with every later day.
     const QDate threeAgo = QDate::currentDate().addDays(-3);

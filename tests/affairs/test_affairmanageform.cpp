@@ -126,6 +126,22 @@ TEST_F(AffairManageFormTest, OpeningGeneratesTheComingDaysAndListsTodaysReminder
     QTest::mouseClick(m_form->Option2Panel, Qt::LeftButton, {},
                       QPoint(m_form->Option2Panel->width() - 2, m_form->Option2Panel->height() / 2));
     EXPECT_EQ(column(2), (QStringList{QStringLiteral("刚加的"), QStringLiteral("后天的")}));
+
+    // A click on the option that is already selected searches again, in each of the three groups.
+    int id = 5;
+    for (const auto* group : {&m_form->Option3, &m_form->Option1, &m_form->Option2}) {
+        QRadioButton* selected = nullptr;
+        for (QRadioButton* option : *group) {
+            if (option->isChecked())
+                selected = option;
+        }
+        ASSERT_NE(selected, nullptr);
+        const QString name = QStringLiteral("再加的%1").arg(id);
+        addAffair(id++, name, today, 0, 0, 2);
+        click(selected);
+        EXPECT_TRUE(selected->isChecked());
+        EXPECT_TRUE(column(2).contains(name)) << selected->text().toStdString();
+    }
 }
 
 TEST_F(AffairManageFormTest, OptionsAndColumnsShowTheirTextsWholeAtTheLargestFont)

@@ -287,15 +287,19 @@ TEST_F(AffairRegularAddTest, PickingTwentyNinthOfFebruaryForTheYearlyKindTakesTh
     UserFontSize = 14;
     FoxTextHeight = 360;
     open(0);
-    const auto calendarFits = [this] {
-        return m_form->FoxDate1->isVisible() && m_form->rect().contains(m_form->FoxDate1->geometry());
+    // It opens right under the box it serves, at the box's left edge.
+    const auto calendarUnder = [this](FoxText* box) {
+        const QRect calendar = m_form->FoxDate1->geometry();
+        const QPoint corner = box->mapTo(m_form, QPoint(0, box->height()));
+        return m_form->FoxDate1->isVisible() && m_form->rect().contains(calendar) &&
+               calendar.topLeft() == corner;
     };
     m_form->Option1[EveryNDays]->setChecked(true);
     QTest::mouseClick(m_form->Text3[1]->Text1(), Qt::LeftButton);
-    EXPECT_TRUE(calendarFits());
+    EXPECT_TRUE(calendarUnder(m_form->Text3[1]));
     m_form->Option1[Yearly]->setChecked(true);
     QTest::mouseClick(m_form->Text3[0]->Text1(), Qt::LeftButton);
-    ASSERT_TRUE(calendarFits());
+    ASSERT_TRUE(calendarUnder(m_form->Text3[0]));
     m_form->FoxDate1->setSelDate(QDate(2012, 2, 29));
     m_prompts.answerMessage(MsgResult::Ok);
     Q_EMIT m_form->FoxDate1->Click();

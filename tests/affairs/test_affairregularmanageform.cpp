@@ -82,6 +82,12 @@ TEST_F(AffairRegularManageformTest, ListsTheUsersOwnAffairsByKindAndDescribesThe
     EXPECT_EQ(names(), (QStringList{QStringLiteral("坏的"), QStringLiteral("周会")}));
     m_form->Option1[EveryNDays]->setChecked(true);
     EXPECT_EQ(names(), QStringList{QStringLiteral("循环")});
+
+    // A click on the kind already chosen lists again.
+    addRegular(80, QStringLiteral("又一个循环"), EveryNDays, QStringLiteral("20110901003"));
+    QTest::mouseClick(m_form->Option1[EveryNDays], Qt::LeftButton);
+    EXPECT_TRUE(m_form->Option1[EveryNDays]->isChecked());
+    EXPECT_EQ(names(), (QStringList{QStringLiteral("又一个循环"), QStringLiteral("循环")}));
 }
 
 TEST_F(AffairRegularManageformTest, DeletingKeepsThePastAsOneOffAffairsAndRemovesTheRest)

@@ -95,3 +95,32 @@ TEST_F(AnalyseForm3Test, WithoutClassificationsTheWindowOpensWithNoButtonAndNoCh
     form.AanBut_Click(3);
     EXPECT_EQ(form.chart(), nullptr);
 }
+
+// The classifications reordered elsewhere while the window is open (the main window rebuilds the
+// session's lists): each button keeps counting the classification its caption names.
+TEST_F(AnalyseForm3Test, ButtonsCountTheirOwnClassificationAfterTheOrderChanged)
+{
+    SixClassTables = {QStringLiteral("ClientType"), QStringLiteral("ClientSource")};
+    SixClassNames = {QStringLiteral("客户类型"), QStringLiteral("客户来源")};
+    AddSampleClients();
+    AnalyseForm3 form;
+    ShowForm(form);
+
+    SixClassTables = {QStringLiteral("ClientSource"), QStringLiteral("ClientType")};
+    SixClassNames = {QStringLiteral("客户来源"), QStringLiteral("客户类型")};
+    Click(form.AanBut[0]);
+    EXPECT_EQ(form.AanBut[0]->Caption(), QStringLiteral("客户类型"));
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("客户类型分析(总客户数量：6)"));
+    EXPECT_EQ(RowTexts(form.Grid1, 1),
+              (QStringList{QStringLiteral("个人客户(1)"), QStringLiteral("企业客户(3)"),
+                           QStringLiteral("未定义(2)")}));
+    Click(form.AanBut[1]);
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("客户来源分析(总客户数量：6)"));
+    EXPECT_EQ(RowTexts(form.Grid1, 1), QStringList{QStringLiteral("未定义(6)")});
+
+    // A classification removed since the window loaded leaves its button counting its own table.
+    SixClassTables.clear();
+    SixClassNames.clear();
+    Click(form.AanBut[0]);
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("客户类型分析(总客户数量：6)"));
+}

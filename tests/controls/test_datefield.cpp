@@ -2,8 +2,11 @@
 
 #include <memory>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -13,6 +16,7 @@
 #include "controls/foxdate.h"
 #include "controls/foxdategrid.h"
 #include "controls/foxtext.h"
+#include "tests/support/calendarclicks.h"
 
 TEST(DateFieldText, ReadsTheDateFormsTheWindowsWrite)
 {
@@ -171,4 +175,61 @@ TEST_F(DateFieldTest, FoxTextFieldIsReadAndWritten)
     EXPECT_EQ(m_calendar->SelDate(), QDate::currentDate());
     m_other->setFocus();
     EXPECT_FALSE(m_calendar->isVisible());
+}
+
+// In a child window of an MDI area the frame of the child window takes the focus that the
+// calendar's parts do not: a click into the calendar must still keep it open.
+TEST(DateFieldInChildWindow, ClicksIntoTheCalendarKeepItOpenUntilTheFocusLeavesBoth)
+{
+    QMdiArea area;
+    area.resize(600, 500);
+    auto* window = new QWidget;
+    window->resize(400, 380);
+    auto* field = new FoxText(window);
+    field->setGeometry(10, 10, 120, 24);
+    field->setLocked(true);
+    auto* other = new QLineEdit(window);
+    other->setGeometry(200, 10, 120, 24);
+    auto* calendar = new FoxDate(window);
+    calendar->hide();
+    // Next to the calendar in the focus chain.
+    auto* next = new QLineEdit(window);
+    next->setGeometry(200, 300, 120, 24);
+    DateField fields(calendar);
+    fields.addField(field);
+    QMdiSubWindow* child = area.addSubWindow(window);
+    area.show();
+    child->resize(420, 420);
+    child->show();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    ASSERT_EQ(child->focusPolicy() & Qt::ClickFocus, Qt::ClickFocus);
+
+    field->setText(QStringLiteral("2015-02-14"));
+    QTest::mouseClick(field->Text1(), Qt::LeftButton);
+    ASSERT_TRUE(calendar->isVisible());
+    ClickCalendarArrow(calendar->VScroll2(), true);
+    EXPECT_TRUE(calendar->isVisible());
+    EXPECT_EQ(calendar->MonthLab()->text(), QStringLiteral("3"));
+    ClickCalendarArrow(calendar->VScroll1(), false);
+    EXPECT_TRUE(calendar->isVisible());
+    EXPECT_EQ(calendar->YearLab()->text(), QStringLiteral("2014"));
+    // A grey day of the neighbouring month picks nothing and keeps the calendar open.
+    QTest::mouseClick(calendar->Label2(41), Qt::LeftButton);
+    EXPECT_TRUE(calendar->isVisible());
+    EXPECT_EQ(field->Text(), QStringLiteral("2015-02-14"));
+
+    // The focus went from the field into the calendar; leaving the calendar for another control
+    // hides it.
+    QTest::mouseClick(other, Qt::LeftButton);
+    EXPECT_FALSE(calendar->isVisible());
+
+    QTest::mouseClick(field->Text1(), Qt::LeftButton);
+    ASSERT_TRUE(calendar->isVisible());
+    ClickCalendarDay(calendar, 3);
+    EXPECT_EQ(field->Text(), QStringLiteral("2015-02-03"));
+    EXPECT_FALSE(calendar->isVisible());
+    // The focus is back in the field, not on the control after the calendar.
+    EXPECT_FALSE(next->hasFocus());
+    EXPECT_TRUE(field->isAncestorOf(QApplication::focusWidget()) || field->hasFocus());
 }
