@@ -94,11 +94,13 @@ ClientManageForm::ClientManageForm(QWidget* parent) : QWidget(parent)
                       {QStringLiteral("QQ"), 80},
                       {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
     // Where the user's font needs it, the columns grow to show a four-character name, a day, a
-    // mobile or telephone number and a 10-digit QQ number whole, and every header.
-    FitColumn(Grid1, 2, {QStringLiteral("欧阳建国")});
+    // mobile or telephone number, a mail address of twenty-one characters and a 10-digit QQ number
+    // whole, and every header.
+    FitColumn(Grid1, 2, {LongPersonName});
     FitColumn(Grid1, 3, {QStringLiteral("男")});
     FitColumn(Grid1, 4, {QStringLiteral("2000-12-28")});
     FitColumn(Grid1, 5, {QStringLiteral("13800000000"), QStringLiteral("0592-12345678")});
+    FitColumn(Grid1, 6, {QStringLiteral("wangxiaoming@sina.com")});
     FitColumn(Grid1, 7, {QStringLiteral("1234567890")});
     Grid1->setAllowUserSort(true);
     Search();
