@@ -5,24 +5,24 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
-#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionMenuItem>
 
 namespace {
 
-int widestEntry(const QComboBox* combo, const QFontMetrics& metrics)
+// The widest of the entries first..last (last -1: to the end) in a font.
+int widestEntry(const QComboBox* combo, const QFontMetrics& metrics, int first = 0, int last = -1)
 {
     int widest = 0;
-    for (int i = 0; i < combo->count(); ++i)
+    for (int i = first; i <= (last < 0 ? combo->count() - 1 : last); ++i)
         widest = std::max(widest, metrics.horizontalAdvance(combo->itemText(i)));
     return widest;
 }
 
 // What the opened list needs around its widest entry: the margins of an entry drawn as a menu
 // item, the list's frame and, when not every entry fits in its height, its scroll bar.
-int listWidthForEntries(const QComboBox* combo)
+int roomAroundEntries(const QComboBox* combo)
 {
     const QAbstractItemView* view = combo->view();
     const QFontMetrics metrics(view->font());
@@ -38,13 +38,14 @@ int listWidthForEntries(const QComboBox* combo)
             ->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(Wide, metrics.height()), combo)
             .width() -
         Wide;
-    int width = widestEntry(combo, metrics) + margins + 2 * view->frameWidth();
+    int room = margins + 2 * view->frameWidth();
     if (combo->count() > combo->maxVisibleItems())
-        width += combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
-    return width;
+        room += combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+    return room;
 }
 
-// Refits the opened list whenever its entries or its font change.
+// Refits the opened list whenever its entries or its font change: entries added are measured
+// alone, anything else measures them all again.
 class ListFit : public QObject
 {
 public:
@@ -53,16 +54,15 @@ public:
     explicit ListFit(QComboBox* combo) : QObject(combo), m_combo(combo)
     {
         QAbstractItemModel* model = combo->model();
-        for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-            connect(model, signal, this, &ListFit::fit);
-        connect(model, &QAbstractItemModel::modelReset, this, &ListFit::fit);
-        connect(model, &QAbstractItemModel::dataChanged, this, &ListFit::fit);
+        connect(model, &QAbstractItemModel::rowsInserted, this,
+                [this](const QModelIndex&, int first, int last) { fit(first, last); });
+        connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { fit(); });
+        connect(model, &QAbstractItemModel::modelReset, this, [this] { fit(); });
+        connect(model, &QAbstractItemModel::dataChanged, this, [this] { fit(); });
         combo->view()->installEventFilter(this);
         combo->setProperty(Key, true);
         fit();
     }
-
-    void fit() { m_combo->view()->setMinimumWidth(listWidthForEntries(m_combo)); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
@@ -73,7 +73,17 @@ protected:
     }
 
 private:
+    void fit(int first = 0, int last = -1)
+    {
+        QAbstractItemView* view = m_combo->view();
+        const QFontMetrics metrics(view->font());
+        const int added = widestEntry(m_combo, metrics, first, last);
+        m_widest = last < 0 ? added : std::max(m_widest, added);
+        view->setMinimumWidth(m_widest + roomAroundEntries(m_combo));
+    }
+
     QComboBox* m_combo;
+    int m_widest = 0;
 };
 
 } // namespace
@@ -94,11 +104,6 @@ int WidthForEntries(const QComboBox* combo)
         combo->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, combo);
     // The style draws the entry a pixel in from each side of its field.
     return widestEntry(combo, combo->fontMetrics()) + combo->width() - field.width() + 2;
-}
-
-void FitWidthToEntries(QComboBox* combo)
-{
-    combo->resize(std::max(combo->width(), WidthForEntries(combo)), combo->height());
 }
 
 void KeepListFitToEntries(QComboBox* combo)

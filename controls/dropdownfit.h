@@ -9,12 +9,8 @@ class QComboBox;
 void FitHeightToFont(QComboBox* combo);
 
 // The width at which the closed box shows each of its entries whole, in its font, beside its
-// frame and drop-down arrow.
+// frame and drop-down arrow; the windows widen their lists to it where the font needs more room.
 int WidthForEntries(const QComboBox* combo);
-
-// Widens a drop-down list, where its font or its entries need it, so that each entry shows whole
-// in the closed box; the box is never made narrower.
-void FitWidthToEntries(QComboBox* combo);
 
 // Keeps the opened list of a drop-down list wide enough for each of its entries from now on, as
 // entries come and go and the list's font changes. The list draws its entries with wider margins
