@@ -184,10 +184,11 @@ void LogManageForm::Form_Load()
                       {QStringLiteral("对象名称"), 225},
                       {QStringLiteral("日期"), 108},
                       {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
-    // At large font sizes the operation and class columns grow to their longest name, the day
-    // column to a whole day.
+    // At large font sizes the operation and class columns grow to their longest name, the name
+    // column to a company's name of twelve characters, the day column to a whole day.
     FitColumn(Grid1, 2, comboTexts(Combo1));
     FitColumn(Grid1, 3, comboTexts(Combo2));
+    FitColumn(Grid1, 4, {LongCompanyName});
     FitColumn(Grid1, 5, {QStringLiteral("2000-12-28")});
 
     SearchLog();

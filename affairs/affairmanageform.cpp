@@ -216,7 +216,10 @@ void AffairManageForm::Form_Load()
                       {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
     Grid1->Column(9).setCellType(CheckBoxCells);
     Grid1->Column(10).setCellType(CheckBoxCells);
-    // Days, reminders and the two switch headers show whole at large font sizes.
+    // An affair's name of eight characters, a four-character contact's name, days, reminders and
+    // the two switch headers show whole at large font sizes.
+    FitColumn(Grid1, 2, {QStringLiteral("上门拜访洽谈合同")});
+    FitColumn(Grid1, 6, {LongPersonName});
     FitColumn(Grid1, 4, {QStringLiteral("0000-00-00")});
     FitColumn(Grid1, 5, {QStringLiteral("999日后")});
     FitColumn(Grid1, 9, {});

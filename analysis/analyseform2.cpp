@@ -1,5 +1,7 @@
 #include "analysis/analyseform2.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -147,10 +149,13 @@ void AnalyseForm2::arrange(int windowWidth, int windowHeight)
     Grid1->setGeometry(GridLeft, GridTop, gridWidth, gridHeight);
 
     Label2->setGeometry(PanelLeft, GridTop, PanelWidth, 20);
-    Combo1->setGeometry(PanelLeft, GridTop + 22, PanelWidth, 24);
-    Option1[0]->setGeometry(PanelLeft, GridTop + 50, PanelWidth / 2, 22);
-    Option1[1]->setGeometry(PanelLeft + PanelWidth / 2, GridTop + 50, PanelWidth / 2, 22);
-    const int listTop = GridTop + 76;
+    // The list of months is as high as its font needs (24 at the smallest size); the rows below
+    // move down with it.
+    Combo1->setGeometry(PanelLeft, GridTop + 22, PanelWidth, std::max(24, Combo1->sizeHint().height()));
+    const int optionTop = Combo1->geometry().bottom() + 1 + 4;
+    Option1[0]->setGeometry(PanelLeft, optionTop, PanelWidth / 2, 22);
+    Option1[1]->setGeometry(PanelLeft + PanelWidth / 2, optionTop, PanelWidth / 2, 22);
+    const int listTop = optionTop + 26;
     // The buttons end level with the grid, the list 60 twips above them.
     const int commandTop = Grid1->geometry().bottom() + 1 - CommandHeight;
     const int commandWidth = (PanelWidth - 6) / 3;

@@ -6,7 +6,6 @@
 
 #include "clients/checkid.h"
 #include "clients/contractpanel.h"
-#include "clients/formlayout.h"
 #include "clients/quickselect.h"
 #include "controls/cityselect.h"
 #include "controls/datefield.h"
@@ -86,7 +85,6 @@ void ClientAddForm::showFields(const ClientFields& fields)
         const int index = ClassCombo[i]->findData(fields.classIds.value(qsizetype(i)));
         ClassCombo[i]->setCurrentIndex(index >= 0 ? index : 0);
     }
-    ShowTextsFromStart(this);
 }
 
 void ClientAddForm::Command1_Click()

@@ -1,6 +1,8 @@
 // The controls of the client dialog and where they stand (twips).
 #include "clients/clientaddform.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,6 +12,7 @@
 #include "clients/classtable.h"
 #include "clients/contractpanel.h"
 #include "clients/formlayout.h"
+#include "controls/dropdownfit.h"
 #include "controls/cityselect.h"
 #include "controls/datefield.h"
 #include "controls/foxdate.h"
@@ -169,23 +172,32 @@ void ClientAddForm::buildClassRows()
 
 void ClientAddForm::arrangeLowerBand()
 {
-    // Drop-down lists are as high as the font the skin gave them needs.
+    // Drop-down lists are as high as the font the skin gave them needs, and the classification
+    // lists as wide as their entries need; the frame, the contact panel and the dialog widen with
+    // them.
     FitHeightToFont(Combo1);
     int frameHeight = 420;
+    int comboWidth = ClassComboWidth;
+    for (QComboBox* combo : ClassCombo)
+        comboWidth = std::max(comboWidth, WidthForEntries(combo) * TwipsPerPixel);
     if (!ClassCombo.empty()) {
         const int h = ClassCombo.front()->sizeHint().height() * TwipsPerPixel;
         for (size_t i = 0; i < ClassCombo.size(); ++i) {
             const int top = 300 + int(i) * (h + 60);
-            ClassCombo[i]->setGeometry(TwipsRect(ClassComboLeft, top, ClassComboWidth, h));
+            ClassCombo[i]->setGeometry(TwipsRect(ClassComboLeft, top, comboWidth, h));
             ClassLabel[i]->setGeometry(
                 TwipsRect(ClassLabelLeft, top + 60, ClassComboLeft - ClassLabelLeft, 300));
         }
         frameHeight = 300 + int(ClassCombo.size()) * (h + 60) - 60 + 120;
     }
+    const int frameWidth = std::max(FrameWidth, ClassComboLeft + comboWidth + 120);
     const int bandTop = rowTop(6) + RemarkHeight + 180;
-    ClassFrame->setGeometry(TwipsRect(Margin, bandTop, FrameWidth, frameHeight));
+    ClassFrame->setGeometry(TwipsRect(Margin, bandTop, frameWidth, frameHeight));
     Check2->setGeometry(TwipsRect(Margin, bandTop + frameHeight + 60, 1500, 330));
     const int checkBottom = (Check2->y() + Check2->height()) * TwipsPerPixel;
-    Picture1->setGeometry(TwipsRect(PanelLeft, bandTop, PanelWidth, checkBottom - bandTop));
-    setFixedSize(TwipsToPixels(FormWidth), Picture1->y() + Picture1->height() + TwipsToPixels(Margin));
+    const int panelLeft = PanelLeft + frameWidth - FrameWidth;
+    const int panelWidth = std::max(PanelWidth, Picture1->NeededWidth());
+    Picture1->setGeometry(TwipsRect(panelLeft, bandTop, panelWidth, checkBottom - bandTop));
+    const int formWidth = std::max(FormWidth, panelLeft + panelWidth + Margin);
+    setFixedSize(TwipsToPixels(formWidth), Picture1->y() + Picture1->height() + TwipsToPixels(Margin));
 }

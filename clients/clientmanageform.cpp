@@ -14,6 +14,7 @@
 #include "clients/formlayout.h"
 #include "clients/listsearch.h"
 #include "clients/listwindow.h"
+#include "controls/dropdownfit.h"
 #include "controls/foxtext.h"
 #include "controls/listgrid.h"
 #include "controls/ownerfilter.h"
@@ -31,12 +32,18 @@
 
 namespace {
 
-// Filter layout in twips: three boxes to a row.
+// Filter layout in twips: three boxes to a row, each at least ComboWidth wide.
 constexpr int LabelWidth = 1080;
 constexpr int ComboWidth = 2040;
-constexpr int FilterStep = LabelWidth + ComboWidth + 120;
+constexpr int ColumnGap = 120;
 constexpr int SecondRowStep = 420;
+constexpr int FrameLeft = 120;
 constexpr int FrameTop = 900;
+constexpr int FrameWidth = 10680;
+// The window's least size; the frame and the grid keep 360 twips of it beside them.
+constexpr int MinWidth = 11010;
+constexpr int MinHeight = 8315;
+constexpr int SideRoom = MinWidth - FrameWidth;
 
 } // namespace
 
@@ -55,8 +62,6 @@ ClientManageForm::ClientManageForm(QWidget* parent) : QWidget(parent)
     // Load.
     SuspendSearch = true;
     ApplySkinToForm(this);
-    arrangeFilters();
-    SetFormSizeLimits(this, 11010, 8315, 0, 0);
     // The boxes belong to the classifications as they are now; a later change of the
     // classifications reaches the list when it is opened again.
     m_classTables = SixClassTables;
@@ -77,6 +82,8 @@ ClientManageForm::ClientManageForm(QWidget* parent) : QWidget(parent)
         ClassLabel.at(i)->setVisible(true);
     }
     FillOwnerFilter(SelUserCombo, SelUserLabel);
+    // The filters are placed once their entries are known: the boxes are as wide as those need.
+    SetFormSizeLimits(this, std::max(MinWidth, arrangeFilters() + SideRoom), MinHeight, 0, 0);
     SetupGrid(Grid1, {{QString(), 30},
                       {QStringLiteral("客户ID"), 0},
                       {QStringLiteral("姓 名"), 80},
@@ -87,11 +94,13 @@ ClientManageForm::ClientManageForm(QWidget* parent) : QWidget(parent)
                       {QStringLiteral("QQ"), 80},
                       {QStringLiteral("用 户"), CanSeeAllUser ? 80 : 0}});
     // Where the user's font needs it, the columns grow to show a four-character name, a day, a
-    // mobile or telephone number and a 10-digit QQ number whole, and every header.
-    FitColumn(Grid1, 2, {QStringLiteral("欧阳建国")});
+    // mobile or telephone number, a mail address of twenty-one characters and a 10-digit QQ number
+    // whole, and every header.
+    FitColumn(Grid1, 2, {LongPersonName});
     FitColumn(Grid1, 3, {QStringLiteral("男")});
     FitColumn(Grid1, 4, {QStringLiteral("2000-12-28")});
     FitColumn(Grid1, 5, {QStringLiteral("13800000000"), QStringLiteral("0592-12345678")});
+    FitColumn(Grid1, 6, {QStringLiteral("wangxiaoming@sina.com")});
     FitColumn(Grid1, 7, {QStringLiteral("1234567890")});
     Grid1->setAllowUserSort(true);
     Search();
@@ -169,27 +178,38 @@ void ClientManageForm::buildFilters()
     connect(Command4, &QPushButton::clicked, this, &ClientManageForm::Command4_Click);
 }
 
-void ClientManageForm::arrangeFilters()
+int ClientManageForm::arrangeFilters()
 {
     // The boxes are as high as the font the skin gave them needs (300 twips at the smallest size);
-    // the second row keeps its distance from the first unless the boxes are higher than that.
+    // the second row keeps its distance from the first unless the boxes are higher than that. They
+    // are as wide as their widest entry needs, and the columns move apart to make room.
     const int h = SelUserCombo->sizeHint().height() * TwipsPerPixel;
+    int comboWidth = ComboWidth;
+    for (QComboBox* combo : ClassCombo)
+        comboWidth = std::max(comboWidth, WidthForEntries(combo) * TwipsPerPixel);
+    comboWidth = std::max(comboWidth, WidthForEntries(SelUserCombo) * TwipsPerPixel);
+    const int step = LabelWidth + comboWidth + ColumnGap;
     const int rowTops[2] = {h, h + std::max(SecondRowStep, h + 60)};
     for (int i = 0; i < int(ClassCombo.size()); ++i) {
-        const int left = (i % 3) * FilterStep;
+        const int left = (i % 3) * step;
         const int top = rowTops[i < 3 ? 0 : 1];
-        ClassCombo[size_t(i)]->setGeometry(TwipsRect(1200 + left, top, ComboWidth, h));
+        ClassCombo[size_t(i)]->setGeometry(TwipsRect(1200 + left, top, comboWidth, h));
         ClassLabel[size_t(i)]->setGeometry(TwipsRect(120 + left, top + 60, LabelWidth, 300));
     }
+    // The search row: the owner filter in the first column, the search text from the second on.
     const int searchTop = rowTops[1] + h + 120;
     SelUserLabel->setGeometry(TwipsRect(120, searchTop + 60, LabelWidth, 300));
-    SelUserCombo->setGeometry(TwipsRect(1200, searchTop, ComboWidth, h));
-    Label1->setGeometry(TwipsRect(3360, searchTop + 60, 3840, 300));
-    FoxText1->moveTwips(7260, searchTop, 1800, FoxText1->Height());
-    Command4->setGeometry(TwipsRect(9180, searchTop, 700, std::max(h, 330)));
+    SelUserCombo->setGeometry(TwipsRect(1200, searchTop, comboWidth, h));
+    const int label1Left = 120 + step;
+    Label1->setGeometry(TwipsRect(label1Left, searchTop + 60, 3840, 300));
+    FoxText1->moveTwips(label1Left + 3900, searchTop, 1800, FoxText1->Height());
+    const int command4Left = label1Left + 3900 + 1920;
+    Command4->setGeometry(TwipsRect(command4Left, searchTop, 700, std::max(h, 330)));
     const int frameHeight = searchTop + std::max(h, FoxText1->Height()) + 150;
-    ClassFrame->setGeometry(TwipsRect(120, FrameTop, 10680, frameHeight));
-    Grid1->move(TwipsToPixels(120), TwipsToPixels(FrameTop + frameHeight + 60));
+    const int frameWidth = std::max({FrameWidth, 3 * step + 120, command4Left + 700 + 120});
+    ClassFrame->setGeometry(TwipsRect(FrameLeft, FrameTop, frameWidth, frameHeight));
+    Grid1->move(TwipsToPixels(FrameLeft), TwipsToPixels(FrameTop + frameHeight + 60));
+    return frameWidth;
 }
 
 void ClientManageForm::Search()

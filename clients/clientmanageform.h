@@ -68,8 +68,9 @@ protected:
 private:
     void buildToolbar();
     void buildFilters();
-    // Places the filters and the grid below them for the fonts the skin has set.
-    void arrangeFilters();
+    // Places the filters and the grid below them for the fonts the skin has set and the entries
+    // the lists hold; the filter frame's width in twips.
+    int arrangeFilters();
     // The selected client's id and name (0 after the message when none is selected).
     qint32 selectedClient(QString* name = nullptr);
 

@@ -3,7 +3,6 @@
 #include <QPushButton>
 
 #include "clients/contractpanel.h"
-#include "clients/formlayout.h"
 #include "clients/recordsave.h"
 #include "controls/cityselect.h"
 #include "controls/foxtext.h"
@@ -38,6 +37,7 @@ void CompanyAddForm::Form_Load()
     m_loaded = true;
     ApplySkinToForm(this);
     Picture1->LoadKinds();
+    fitContactPanel();
     LoadCompany();
     Picture1->LoadContracts(CompanyId);
 }
@@ -71,7 +71,6 @@ void CompanyAddForm::showFields(const CompanyFields& fields)
     Text6->setText(fields.introduce);
     Text7->setText(fields.remark);
     CitySelect1->setCode(fields.addressCode);
-    ShowTextsFromStart(this);
 }
 
 void CompanyAddForm::Command3_Click()

@@ -49,6 +49,8 @@ protected:
 private:
     // companyaddformlayout.cpp
     void buildControls();
+    // Once the kinds are loaded: the contact panel, and the dialog with it, as wide as its rows need.
+    void fitContactPanel();
     // here
     void Form_Load();
     void LoadCompany();

@@ -1,6 +1,8 @@
 // The controls of the company dialog and where they stand (twips).
 #include "clients/companyaddform.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -98,4 +100,11 @@ void CompanyAddForm::buildControls()
     Picture1 = new ContractPanel(ContractPanel::Owner::Company, this);
     Picture1->setGeometry(TwipsRect(Margin, panelTop, PanelWidth, PanelHeight));
     setFixedSize(TwipsToPixels(FormWidth), TwipsToPixels(panelTop + PanelHeight + Margin));
+}
+
+void CompanyAddForm::fitContactPanel()
+{
+    const int panelWidth = std::max(PanelWidth, Picture1->NeededWidth());
+    Picture1->resize(TwipsToPixels(panelWidth), Picture1->height());
+    setFixedSize(TwipsToPixels(std::max(FormWidth, Margin + panelWidth + Margin)), height());
 }

@@ -7,6 +7,7 @@
 
 #include "clients/companyaddform.h"
 #include "clients/formlayout.h"
+#include "controls/dropdownfit.h"
 #include "clients/listsearch.h"
 #include "clients/listwindow.h"
 #include "controls/foxtext.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QScrollBar>
 
 #include "clients/formlayout.h"
+#include "controls/dropdownfit.h"
 #include "controls/foxtext.h"
 #include "controls/vsnetbut.h"
 #include "core/dblayer.h"
@@ -97,10 +99,17 @@ void ContractPanel::placeRow(int index, int topTwips)
     const size_t i = size_t(index);
     const int h = RowHeight();
     m_topTwips[i] = topTwips;
-    ContractCombo[i]->setGeometry(TwipsRect(ComboLeft, topTwips, ComboWidth, h));
-    ContractText[i]->moveTwips(TextLeft, topTwips, TextWidth, h);
-    ContractDel[i]->setGeometry(TwipsRect(DelLeft, topTwips, DelWidth, h));
-    ContractCommand[i]->setGeometry(TwipsRect(CommandLeft, topTwips, CommandWidth, h));
+    const int shift = m_comboGrowth;
+    ContractCombo[i]->setGeometry(TwipsRect(ComboLeft, topTwips, ComboWidth + shift, h));
+    ContractText[i]->moveTwips(TextLeft + shift, topTwips, TextWidth, h);
+    ContractDel[i]->setGeometry(TwipsRect(DelLeft + shift, topTwips, DelWidth, h));
+    ContractCommand[i]->setGeometry(TwipsRect(CommandLeft + shift, topTwips, CommandWidth, h));
+}
+
+int ContractPanel::NeededWidth() const
+{
+    const int barWidth = VS1->sizeHint().width() * TwipsPerPixel;
+    return CommandLeft + m_comboGrowth + CommandWidth + ComboLeft + barWidth + ScrollBarRightGap;
 }
 
 void ContractPanel::LoadKinds()
@@ -113,8 +122,10 @@ void ContractPanel::LoadKinds()
     combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
 
     // The owner's skin has set the fonts by now: a row is as high as its kind list or its text box
-    // needs, whichever is higher, so that rows never run into each other.
+    // needs, whichever is higher, so that rows never run into each other, and the kind list as
+    // wide as the kinds' names need.
     combo->resize(combo->width(), std::max(combo->sizeHint().height(), ContractText[0]->height()));
+    m_comboGrowth = std::max(0, WidthForEntries(combo) * TwipsPerPixel - ComboWidth);
     placeRow(0, m_topTwips[0]);
     ArrangeRows();
 }
@@ -130,6 +141,8 @@ int ContractPanel::loadRow()
     auto* combo = new QComboBox(Picture2);
     combo->setObjectName(QStringLiteral("ContractCombo") + suffix);
     combo->setFont(templateCombo->font());
+    combo->view()->setStyleSheet(templateCombo->view()->styleSheet());
+    KeepListFitToEntries(combo);
     for (int k = 0; k < templateCombo->count(); ++k)
         combo->addItem(templateCombo->itemText(k), templateCombo->itemData(k));
     FoxText* text = NewTextBox(Picture2, QStringLiteral("ContractText") + suffix);

@@ -59,6 +59,9 @@ public:
 
     // h: the height of a row in twips.
     int RowHeight() const;
+    // The width in twips the panel needs for its rows and its scroll bar: the kind lists are as
+    // wide as the kinds' names need in their font (known from LoadKinds on).
+    int NeededWidth() const;
 
     QWidget* Picture2 = nullptr;
     QScrollBar* VS1 = nullptr;
@@ -88,4 +91,6 @@ private:
 
     Owner m_owner;
     std::vector<int> m_topTwips; // each row's top in the inner panel
+    // How much wider than designed the kind lists are (twips); the row's other parts move along.
+    int m_comboGrowth = 0;
 };

@@ -1,11 +1,8 @@
 #include "clients/formlayout.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 
 #include "controls/cityselect.h"
-#include "controls/foxtext.h"
 #include "controls/vsnetbut.h"
 #include "platform/twips.h"
 
@@ -26,19 +23,6 @@ QLabel* AddFieldLabel(QWidget* parent, const QString& caption, int left, int top
     auto* label = new QLabel(caption, parent);
     label->setGeometry(TwipsRect(left, top + 45, fieldLeft - left, 300));
     return label;
-}
-
-void FitHeightToFont(QComboBox* combo)
-{
-    combo->resize(combo->width(), combo->sizeHint().height());
-}
-
-void ShowTextsFromStart(QWidget* window)
-{
-    for (FoxText* box : window->findChildren<FoxText*>()) {
-        if (!box->edit()->hasFocus())
-            box->edit()->setCursorPosition(0);
-    }
 }
 
 CitySelect* AddRegionSelect(QWidget* parent, int left, int top)

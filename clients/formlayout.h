@@ -4,7 +4,6 @@
 #include <QString>
 
 class CitySelect;
-class QComboBox;
 class QLabel;
 class QWidget;
 class VsNetBut;
@@ -16,13 +15,6 @@ QRect TwipsRect(int left, int top, int width, int height);
 // A field's caption: a label from left up to the field's left edge (fieldLeft), dropped a little
 // to line up with the field. It never reaches into the field, which would hide its border.
 QLabel* AddFieldLabel(QWidget* parent, const QString& caption, int left, int top, int fieldLeft);
-
-// Makes a drop-down list as high as its font needs, as the original lists grew with their font.
-void FitHeightToFont(QComboBox* combo);
-
-// After a record is loaded into a window's text boxes: each box not being typed in shows its
-// text from the start (a line edit shows the end of a text put in from code).
-void ShowTextsFromStart(QWidget* window);
 
 // The region of a record dialog (CitySelect1): province, city and county side by side, at (left, top).
 CitySelect* AddRegionSelect(QWidget* parent, int left, int top);

@@ -1,5 +1,7 @@
 #include "controls/cityselect.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
@@ -9,6 +11,7 @@
 #include "platform/propertybag.h"
 #include "platform/twips.h"
 #include "controls/ambient.h"
+#include "controls/dropdownfit.h"
 
 namespace {
 
@@ -54,6 +57,7 @@ CitySelect::CitySelect(QWidget* parent) : QWidget(parent)
     const auto makeCombo = [this](const QString& name) {
         auto* combo = new QComboBox(this);
         combo->setObjectName(name);
+        KeepListFitToEntries(combo);
         return combo;
     };
     Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("省份："));
@@ -119,6 +123,7 @@ void CitySelect::setCode(qint32 value)
     if (value >= 1 && Combo1->count() == 0) {
         arrange();
         fillCombo(Combo1, AreaProvinces());
+        fitNames();
     }
     selectIndex(Combo1, -1);
     clearCombo(Combo2);
@@ -137,6 +142,7 @@ void CitySelect::Combo1_Click()
     clearCombo(Combo2);
     clearCombo(Combo3);
     fillCombo(Combo2, AreaCities(selectedCode(Combo1)));
+    fitNames();
     int city = Combo2->findData(CityOfCode(m_code));
     if (city < 0 && Combo2->count() > 0)
         city = 0;
@@ -151,6 +157,7 @@ void CitySelect::Combo2_Click()
     if (Combo2->currentIndex() < 0 || Combo1->currentIndex() < 0)
         return;
     fillCombo(Combo3, AreaCounties(selectedCode(Combo2)));
+    fitNames();
     int county = Combo3->findData(m_code);
     if (county < 0 && Combo3->count() > 0)
         county = 0;
@@ -233,9 +240,25 @@ void CitySelect::applyFont()
     // The parts inherit the control's font; only the labels' sizes and the lists' widths follow.
     for (QLabel* label : {Label1, Label2, Label3})
         label->adjustSize();
-    const int width = TwipsToPixels(qRound(FontSize() * 150));
+    sizeLists();
+}
+
+void CitySelect::sizeLists()
+{
+    // FontSize x 150 twips, the three alike, or wider where the names in them need it.
+    int width = TwipsToPixels(qRound(FontSize() * 150));
+    for (QComboBox* combo : {Combo1, Combo2, Combo3})
+        width = std::max(width, WidthForEntries(combo));
     for (QComboBox* combo : {Combo1, Combo2, Combo3})
         combo->resize(width, combo->sizeHint().height());
+}
+
+void CitySelect::fitNames()
+{
+    const int before = Combo1->width();
+    sizeLists();
+    if (Combo1->width() != before)
+        arrange();
 }
 
 void CitySelect::arrange()

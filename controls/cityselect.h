@@ -63,6 +63,10 @@ private:
     void Combo2_Click();
     void Combo3_Click();
     void applyFont();
+    // The lists' width: the font's, or what the names in them need.
+    void sizeLists();
+    // After a list was filled: wider lists where its names need it.
+    void fitNames();
     void arrange();
     void sizeToParts();
     QFont ambientFont() const;

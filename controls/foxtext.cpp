@@ -38,7 +38,7 @@ QString FoxText::fieldText() const
 
 void FoxText::setFieldText(const QString& text)
 {
-    m_edit->setText(text);
+    static_cast<FoxLineEdit*>(m_edit)->setTextFromCode(text);
 }
 
 bool FoxText::fieldReadOnly() const

@@ -27,6 +27,7 @@ FoxLineEdit::FoxLineEdit(FoxTextBase* owner, QWidget* parent) : QLineEdit(parent
 
 void FoxLineEdit::keyPressEvent(QKeyEvent* event)
 {
+    takeTypingAtEnd();
     const auto outcome = m_owner->fieldKeyPress(event);
     if (outcome.action == FoxTextBase::KeyOutcome::Swallow)
         event->accept();
@@ -44,6 +45,7 @@ void FoxLineEdit::keyReleaseEvent(QKeyEvent* event)
 
 void FoxLineEdit::inputMethodEvent(QInputMethodEvent* event)
 {
+    takeTypingAtEnd();
     if (!event->commitString().isEmpty())
         event->setCommitString(m_owner->fieldCommitFilter(event->commitString()), event->replacementStart(),
                                event->replacementLength());
@@ -52,6 +54,8 @@ void FoxLineEdit::inputMethodEvent(QInputMethodEvent* event)
 
 void FoxLineEdit::mousePressEvent(QMouseEvent* event)
 {
+    // A click puts the cursor where it points.
+    m_endOnFocus = false;
     m_owner->fieldMousePress(event, event->position());
     QLineEdit::mousePressEvent(event);
 }
@@ -74,8 +78,26 @@ void FoxLineEdit::mouseDoubleClickEvent(QMouseEvent* event)
     m_owner->fieldDoubleClick();
 }
 
+void FoxLineEdit::setTextFromCode(const QString& text)
+{
+    setText(text);
+    m_endOnFocus = !hasFocus();
+    if (m_endOnFocus)
+        setCursorPosition(0);
+}
+
+void FoxLineEdit::takeTypingAtEnd()
+{
+    if (m_endOnFocus)
+        setCursorPosition(int(text().size()));
+    m_endOnFocus = false;
+}
+
 void FoxLineEdit::focusInEvent(QFocusEvent* event)
 {
+    if (event->reason() == Qt::MouseFocusReason)
+        m_endOnFocus = false;
+    takeTypingAtEnd();
     QFocusEvent plain = withoutTabSelection(event);
     QLineEdit::focusInEvent(&plain);
     m_owner->fieldGotFocus();

@@ -12,6 +12,12 @@ class FoxLineEdit : public QLineEdit
 public:
     FoxLineEdit(FoxTextBase* owner, QWidget* parent);
 
+    // A text put in from code (a loaded record, a picked name) shows from its start while the
+    // field waits, where a line edit would show its end; reached from the keyboard or from code,
+    // the field then takes the typing at the end of the text, as after any text put in. The field
+    // being typed in keeps its cursor.
+    void setTextFromCode(const QString& text);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -24,7 +30,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // After a text put in from code: the first focus or key moves the cursor to the text's end.
+    void takeTypingAtEnd();
+
     FoxTextBase* m_owner;
+    bool m_endOnFocus = false;
 };
 
 class FoxPlainEdit : public QPlainTextEdit

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 
 #include "controls/cityselect.h"
+#include "controls/dropdownfit.h"
 #include "controls/foxtext.h"
 #include "controls/foxtextmu.h"
 #include "controls/olecolor.h"
@@ -77,6 +78,15 @@ void applyToControl(QWidget* w)
         applyToGrid(grid, colours);
     if (qobject_cast<QComboBox*>(w) || qobject_cast<QListView*>(w))
         setFontSize(w, UserFontSize);
+    // The opened list of a drop-down list is a window of its own, which a skin's style sheet gives
+    // the application's font, again whenever the window moves (into the child-window area): the
+    // list's own style sheet keeps the box's size.
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        combo->view()->setStyleSheet(QStringLiteral("font-size: %1pt;").arg(UserFontSize));
+        KeepListFitToEntries(combo);
+        // A drop-down list is as high as its font, as it always was: its top stays.
+        FitHeightToFont(combo);
+    }
     if (!colours)
         return;
     if (qobject_cast<QLabel*>(w) || qobject_cast<CitySelect*>(w)) {

@@ -193,6 +193,8 @@ public:
     int paintState() const { return m_paintState; }
     // Whether the button is large enough for its style (as the last layout found).
     bool layoutFits() const { return m_layout.fits; }
+    // Where the caption is drawn (one line, clipped to this rectangle); empty when none is shown.
+    QRect captionRect() const;
 
     void readProperties(const PropertyBag& bag);
     void writeProperties(PropertyBag& bag) const;

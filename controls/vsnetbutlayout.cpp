@@ -356,3 +356,10 @@ void VsNetBut::resizeEvent(QResizeEvent* event)
     CalcButtonLayout();
     DrawButtonNormal(true);
 }
+
+QRect VsNetBut::captionRect() const
+{
+    if (!m_layout.fits || !m_layout.captionShown)
+        return QRect();
+    return m_layout.captionTextRect.toQRect();
+}

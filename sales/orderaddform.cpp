@@ -7,7 +7,6 @@
 #include "clients/quickselect.h"
 #include "controls/datefield.h"
 #include "controls/foxdate.h"
-#include "clients/formlayout.h"
 #include "controls/foxtext.h"
 #include "controls/foxtextmu.h"
 #include "controls/skincolors.h"
@@ -229,7 +228,6 @@ void OrderAddform::setCompany(qint32 id)
     const std::optional<QString> name = id != 0 ? CompanyName(id) : std::nullopt;
     CompanyId = name ? id : 0;
     Text4->setText(name.value_or(NoCompany));
-    ShowTextsFromStart(this);
 }
 
 void OrderAddform::setClient(qint32 id)
@@ -237,7 +235,6 @@ void OrderAddform::setClient(qint32 id)
     const std::optional<QString> name = id != 0 ? ClientName(id) : std::nullopt;
     ClientId = name ? id : 0;
     FoxText1->setText(name.value_or(NoClient));
-    ShowTextsFromStart(this);
 }
 
 LineGrid OrderAddform::lines() const

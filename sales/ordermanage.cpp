@@ -228,11 +228,15 @@ void OrderManage::Form_Load()
     Grid1->Column(8).setCellType(2);
     SetupGrid(Grid2, LineColumns(QStringLiteral("类型")));
     SetupGrid(Grid3, LineColumns(QStringLiteral("单价")));
-    // Numbers and dates show whole at every font size.
+    // Numbers, dates and names show whole at every font size.
     FitColumn(Grid1, 1, {WidestNumber});
+    FitColumn(Grid1, 2, {LongCompanyName});
+    FitColumn(Grid1, 3, {LongPersonName});
     FitColumn(Grid1, 6, {QStringLiteral("0000-00-00")});
-    FitColumn(Grid2, 2, {WidestNumber});
-    FitColumn(Grid3, 2, {WidestNumber});
+    for (Grid* lines : {Grid2, Grid3}) {
+        FitColumn(lines, 2, {WidestNumber});
+        FitColumn(lines, 3, {LongProductName});
+    }
     RefreshOrderList();
 }
 

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "clients/formlayout.h"
 #include "controls/foxtext.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
@@ -129,7 +128,6 @@ void ProductAddForm::LoadProduct()
     }
     for (auto it = m_boxes.cbegin(); it != m_boxes.cend(); ++it)
         it.value()->setText(row->texts.value(it.key()));
-    ShowTextsFromStart(this);
     const int unit = Combo1->findData(row->unit);
     if (unit >= 0)
         Combo1->setCurrentIndex(unit);

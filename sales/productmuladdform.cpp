@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "clients/formlayout.h"
 #include "controls/foxtext.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
@@ -133,7 +132,6 @@ void ProductMulAddForm::LoadProductMul()
     ProductId->setText(row->number);
     ProductName->setText(row->name);
     ProductNameEn->setText(row->nameEn);
-    ShowTextsFromStart(this);
     setWindowTitle(QStringLiteral("修改组合商品--[%1]").arg(row->name));
     Grid1->setAutoRedraw(false);
     for (const BundleMember& member : LoadBundleMembers(GetProductMulId))
