@@ -9,7 +9,7 @@ packages=(
     libcurl4-openssl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libxcb1-dev
-    fonts-noto-cjk xvfb x11-utils poppler-utils
+    fonts-noto-cjk python3-fonttools xvfb x11-utils poppler-utils
     python3-aiosmtpd
     l3afpad galculator
 )
