@@ -5,5 +5,5 @@ DbError::DbError(const QString& message, int code)
 {}
 
 DbBusyError::DbBusyError(int code)
-    : DbError(QStringLiteral("数据库正被其他用户使用，这次的修改没有保存。\n请稍后再试一次。"), code)
+    : DbError(QStringLiteral("数据库正被其他用户使用，本次操作没有写入任何内容。\n请稍后再试一次。"), code)
 {}

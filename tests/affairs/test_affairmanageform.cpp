@@ -238,7 +238,7 @@ TEST_F(AffairManageFormTest, OpeningOnABusyFileListsWithoutGeneratingAndSaysSo)
         open();
         EXPECT_EQ(
             m_prompts.messageTexts(),
-            QStringList{QStringLiteral("数据库正被其他用户使用，这次的修改没有保存。\n请稍后再试一次。")});
+            QStringList{QStringLiteral("数据库正被其他用户使用，本次操作没有写入任何内容。\n请稍后再试一次。")});
         EXPECT_EQ(m_form->Grid1->Cols(), 12);
         EXPECT_EQ(column(2), QStringList{QStringLiteral("今天的")});
     }

@@ -379,7 +379,7 @@ TEST_F(ClientAddFormTest, SaveOnABusyFileKeepsTheDialogWithItsTextsAndWritesNoth
         m_prompts.answerMessage(MsgResult::Ok);
         click(m_form->VsNetBut2);
         EXPECT_EQ(m_prompts.last().text,
-                  QStringLiteral("数据库正被其他用户使用，这次的修改没有保存。\n请稍后再试一次。"));
+                  QStringLiteral("数据库正被其他用户使用，本次操作没有写入任何内容。\n请稍后再试一次。"));
         EXPECT_EQ(m_prompts.last().icon, MsgIcon::Exclamation);
         ASSERT_TRUE(m_form && m_form->isVisible());
         EXPECT_EQ(m_form->Text1->Text(), QStringLiteral("王小明"));

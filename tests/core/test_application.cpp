@@ -50,7 +50,7 @@ TEST_F(BusyFileTest, AHandlerLeftOnABusyFileClosesItsSlotsAndTheNextTryWorks)
         QTest::mouseClick(&button, Qt::LeftButton);
         EXPECT_EQ(
             m_prompts.messageTexts(),
-            QStringList{QStringLiteral("数据库正被其他用户使用，这次的修改没有保存。\n请稍后再试一次。")});
+            QStringList{QStringLiteral("数据库正被其他用户使用，本次操作没有写入任何内容。\n请稍后再试一次。")});
         EXPECT_FALSE(Rs1.IsOpen());
         EXPECT_TRUE(Rs2.IsOpen());
         EXPECT_EQ(SkinId, 1);

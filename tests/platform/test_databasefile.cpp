@@ -244,7 +244,7 @@ TEST_F(DatabaseFileTest, SaveOnABusyFileWaitsThenFailsAsBusyWithNothingWritten)
         } catch (const DbBusyError& e) {
             EXPECT_EQ(e.code() & 0xff, SQLITE_BUSY) << what;
             EXPECT_EQ(e.message(),
-                      QStringLiteral("数据库正被其他用户使用，这次的修改没有保存。\n请稍后再试一次。"));
+                      QStringLiteral("数据库正被其他用户使用，本次操作没有写入任何内容。\n请稍后再试一次。"));
         }
         EXPECT_GE(waited.elapsed(), 300) << what;
         EXPECT_EQ(db.transactionDepth(), 0) << what;
