@@ -2,6 +2,7 @@
 
 #include "core/dblayer.h"
 #include "core/session.h"
+#include "platform/dberror.h"
 #include "platform/transaction.h"
 
 namespace {
@@ -83,10 +84,14 @@ std::vector<AffairListRow> SearchAffairList(const AffairFilter& filter, const QD
     }
     rs.Close();
     if (!lostClients.isEmpty()) {
-        Transaction tx(Conn);
-        for (qint32 id : lostClients)
-            Conn.exec(QStringLiteral("update affair set GetClient = 0 where affairid = ?"), {id});
-        tx.commit();
+        try {
+            Transaction tx(Conn);
+            for (qint32 id : lostClients)
+                Conn.exec(QStringLiteral("update affair set GetClient = 0 where affairid = ?"), {id});
+            tx.commit();
+        } catch (const DbBusyError&) {
+            // The rows show no client either way; the next search stores it.
+        }
     }
     return rows;
 }

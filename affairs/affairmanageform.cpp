@@ -22,12 +22,14 @@
 #include "controls/ownerfilter.h"
 #include "controls/skincolors.h"
 #include "controls/vsnetbut.h"
+#include "core/application.h"
 #include "core/dblayer.h"
 #include "core/formplacement.h"
 #include "core/formsizelimits.h"
 #include "core/globalform.h"
 #include "core/printgrid.h"
 #include "core/session.h"
+#include "platform/dberror.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
 
@@ -197,7 +199,12 @@ void AffairManageForm::Form_Load()
     SetFormSizeLimits(this, 13320, 8235, 0, 0);
     PlaceInMainWindow(this, 0.3);
     FillOwnerFilter(SelUserCombo, SelUserLabel);
-    MakeComingAffairs();
+    try {
+        MakeComingAffairs();
+    } catch (const DbBusyError& e) {
+        // Nothing was generated; the list opens all the same and generates at its next opening.
+        Application::reportBusy(e);
+    }
     FillAffairWays(Combo1, true);
     FillAffairTypes(Combo2, true);
 

@@ -116,6 +116,10 @@ void LoginForm::VsNetBut1_Click()
     LoginResult result;
     try {
         result = LogIn(userId, FoxText1->Text());
+    } catch (const DbBusyError&) {
+        // The login writes the corrected font size: told by the application, tried again by the user.
+        CloseDatabase();
+        throw;
     } catch (const DbError& e) {
         // An engine error ends the program, after its message.
         CloseDatabase();

@@ -389,8 +389,8 @@ void MainForm::LogManageClick_Click()
 
 void MainForm::FontSet_Click(int Index)
 {
-    checkFontItem(Index);
     ChooseFontSize(Index);
+    checkFontItem(Index);
 }
 
 void MainForm::GetSkin_Click(int Index)

@@ -87,14 +87,15 @@ FontChoice FontChoiceOf(int FontSetIndex)
 void ChooseFontSize(int FontSetIndex)
 {
     const FontChoice choice = FontChoiceOf(FontSetIndex);
-    UserFontSize = choice.size;
-    FoxTextHeight = choice.textHeight;
+    // Stored first: a file too busy to store it in leaves the size as it was, to be chosen again.
     OpenRecordset(1, QStringLiteral("select * from userdata where userid=?"), {CurUserID});
     if (!Rs1.Eof()) {
-        Rs1.SetValue(QStringLiteral("UserFontSize"), int(UserFontSize));
+        Rs1.SetValue(QStringLiteral("UserFontSize"), int(choice.size));
         Rs1.Update();
     }
     CloseRecordset(1);
+    UserFontSize = choice.size;
+    FoxTextHeight = choice.textHeight;
 }
 
 void ChangeOwnCompanyName()
@@ -108,7 +109,6 @@ void ChangeOwnCompanyName()
                                             Rs1.Eof() ? QString() : Rs1.Text(QStringLiteral("SetupData")),
                                             false, false, QString(), true));
     if (!text.isEmpty()) {
-        OwnCompanyName = text;
         // The login creates the row; should it be gone, the name is stored in a new one.
         if (Rs1.Eof()) {
             Rs1.AddNew();
@@ -116,6 +116,7 @@ void ChangeOwnCompanyName()
         }
         Rs1.SetValue(QStringLiteral("SetupData"), text);
         Rs1.Update();
+        OwnCompanyName = text;
     }
     CloseRecordset(1);
 }

@@ -109,6 +109,20 @@ void CloseRecordset(short slot)
         rs->Close();
 }
 
+SlotsOpenBefore::SlotsOpenBefore()
+{
+    for (short slot = 1; slot <= 4; ++slot)
+        m_open[slot - 1] = SlotRecordset(slot)->IsOpen();
+}
+
+void SlotsOpenBefore::closeOpenedSince() const
+{
+    for (short slot = 1; slot <= 4; ++slot) {
+        if (!m_open[slot - 1])
+            SlotRecordset(slot)->Close();
+    }
+}
+
 qint32 NewRandomId(const QString& tableName, const QString& fieldName)
 {
     for (;;) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 
 #include <QString>
@@ -33,6 +34,19 @@ void OpenRecordset(short slot, const QString& sql, const QVariantList& params = 
 void CloseRecordset(short slot);
 // The recordset of slot 1 to 4, or nullptr.
 Recordset* SlotRecordset(short slot);
+
+// The shared slots open when a handler starts. A handler left before its end (the file stayed
+// busy) leaves the slots it opened open; closeOpenedSince() closes them, as the handler would have,
+// so that the next try can open them again. Slots open before stay open for their own handler.
+class SlotsOpenBefore
+{
+public:
+    SlotsOpenBefore();
+    void closeOpenedSince() const;
+
+private:
+    std::array<bool, 4> m_open;
+};
 
 // A key from 1 to 99999998 that no row of the table holds in the field at the moment of the check.
 // Another copy of the program may take the key before the caller's insert: to store a new row

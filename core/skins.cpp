@@ -82,8 +82,9 @@ bool ApplySkin(qint32 requested)
         return false;
     }
     if (id != SkinId) {
-        SkinId = id;
+        // Stored first: a file too busy to store it in leaves the skin as it was, to be chosen again.
         storeUserSkin(id);
+        SkinId = id;
     }
     // A file the engine cannot read leaves the look as it was, like an unusable skin file.
     AttachSkinFile(SkinFilePath(id));

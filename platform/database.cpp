@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QThread>
 
 #include "platform/dberror.h"
@@ -84,8 +85,19 @@ void Database::create(const QString& path, const QString& key)
 void Database::setBusyTimeout(int ms)
 {
     m_busyTimeoutMs = ms;
-    if (m_db)
-        sqlite3_busy_timeout(m_db, ms);
+}
+
+int Database::onBusy(void* self, int tries)
+{
+    auto* db = static_cast<Database*>(self);
+    if (tries == 0)
+        db->m_busySince.start();
+    if (db->m_busySince.elapsed() >= db->m_busyTimeoutMs)
+        return 0;
+    // Short waits of varying length: the engine's lock goes to whoever asks first after it is
+    // free, so a copy that waited long between tries would find it taken again and again.
+    QThread::usleep(QRandomGenerator::global()->bounded(500, 5000));
+    return 1;
 }
 
 void Database::openFile(const QString& path, const QString& key, bool create)
@@ -105,7 +117,7 @@ void Database::openFile(const QString& path, const QString& key, bool create)
     m_path = path;
     try {
         // Before the first statement that reads the file: another copy may be writing for a moment.
-        sqlite3_busy_timeout(m_db, m_busyTimeoutMs);
+        sqlite3_busy_handler(m_db, &Database::onBusy, this);
         exec(QStringLiteral("PRAGMA key = %1").arg(quoted(key)));
         // A build linked to plain SQLite ignores the key and would write an unencrypted file.
         if (scalar(QStringLiteral("PRAGMA cipher_version")).toString().isEmpty())
@@ -196,6 +208,8 @@ QString Database::engineError() const
 void Database::raise(const QString& context) const
 {
     const int code = m_db ? sqlite3_extended_errcode(m_db) : 0;
+    if ((code & 0xff) == SQLITE_BUSY)
+        throw DbBusyError(code);
     throw DbError(QStringLiteral("数据库错误：%1\n%2").arg(engineError(), context), code);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QUtf8StringView>
 #include <QVariant>
@@ -18,8 +19,10 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // How long a statement waits for a lock that another connection holds before it fails.
-    static constexpr int DefaultBusyTimeoutMs = 8000;
+    // How long a statement waits for a lock that another connection holds before it fails with
+    // DbBusyError, trying again every few milliseconds: several copies saving at once each get
+    // their turn, however many saves the others start meanwhile.
+    static constexpr int DefaultBusyTimeoutMs = 30000;
     // The most memory the page cache of one connection takes (a file of 100,000 clients fits).
     static constexpr int PageCacheKiB = 64 * 1024;
 
@@ -34,7 +37,7 @@ public:
     bool isOpen() const { return m_db != nullptr; }
     QString path() const { return m_path; }
     sqlite3* handle() const { return m_db; }
-    // Applies at once and to later opens.
+    // Applies at once and to later opens (tests wait less).
     void setBusyTimeout(int ms);
     int busyTimeout() const { return m_busyTimeoutMs; }
     // Makes this connection the only one that has the file open, of any process on any machine:
@@ -59,6 +62,7 @@ public:
     int transactionDepth() const { return m_txDepth; }
 
     QString engineError() const;
+    // Throws the connection's last error: DbBusyError when the file stayed busy, else DbError.
     [[noreturn]] void raise(const QString& context) const;
 
 private:
@@ -67,11 +71,13 @@ private:
     void checkWritable(const QString& path) const;
     qint64 readSchema(const QString& path);
     void markInUse(const QString& path);
+    static int onBusy(void* self, int tries);
 
     sqlite3* m_db = nullptr;
     QString m_path;
     int m_txDepth = 0;
     int m_busyTimeoutMs = DefaultBusyTimeoutMs;
+    QElapsedTimer m_busySince;
 };
 
 // A prepared statement, finalized when it goes out of scope.

@@ -17,3 +17,12 @@ private:
     QString m_message;
     int m_code;
 };
+
+// The file stayed busy: another copy of the program kept writing it for longer than this one
+// waits. The statement wrote nothing and its transaction is rolled back; the same work may be
+// tried again. The message says so to the user.
+class DbBusyError : public DbError
+{
+public:
+    explicit DbBusyError(int code);
+};

@@ -6,6 +6,7 @@
 #include <QPrinter>
 
 #include "platform/grid.h"
+#include "platform/printfont.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ private:
         } else if (m_model.columnCellType(col) == 2 && row > 0) {
             drawCheckBox(rect, m_model.isChecked(row, col));
         } else {
-            QFont font = m_grid.font();
+            QFont font = PrintFont(m_grid.font());
             const int points = s && s->fontSize > 0 ? s->fontSize : m_model.fontSize();
             font.setPixelSize(qRound(points * ScreenDpi / 72.0));
             m_p.setFont(font);
@@ -163,7 +164,7 @@ void drawBand(QPainter& p, const QRectF& rect, const QString& text, int points, 
 {
     if (text.isEmpty())
         return;
-    QFont font = p.font();
+    QFont font = PrintFont(p.font());
     font.setPointSize(points);
     p.setFont(font);
     p.setPen(Qt::black);

@@ -1,5 +1,7 @@
 #include "platform/mailmessage.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -55,6 +57,23 @@ bool isPlainPhrase(const QString& text)
             return false;
     }
     return true;
+}
+
+// The sender's name as the phrase before the address: as it stands when made of atoms; in quotes
+// when it is printable ASCII with signs that would split or end the address ("Zhang, San",
+// "a@b", "(x)"); otherwise encoded words, which carry any character.
+QByteArray displayNamePhrase(const QString& name, const QByteArray& charset)
+{
+    if (isPlainPhrase(name))
+        return name.toLatin1();
+    const bool printableAscii = std::all_of(
+        name.begin(), name.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() <= 0x7E; });
+    if (!printableAscii)
+        return EncodeHeaderText(name, charset);
+    QByteArray quoted = name.toLatin1();
+    quoted.replace('\\', "\\\\");
+    quoted.replace('"', "\\\"");
+    return '"' + quoted + '"';
 }
 
 QByteArray base64Lines(const QByteArray& data)
@@ -147,11 +166,9 @@ bool ComposeMail(const MailMessage& mail, const QDateTime& now, QByteArray& out,
     headers += "Date: " + now.toString(Qt::RFC2822Date).toLatin1() + "\r\n";
     if (mail.fromName.isEmpty())
         headers += "From: <" + mail.fromAddress.toUtf8() + ">\r\n";
-    else if (isPlainPhrase(mail.fromName))
-        headers += "From: " + mail.fromName.toLatin1() + " <" + mail.fromAddress.toUtf8() + ">\r\n";
     else
         headers +=
-            "From: " + EncodeHeaderText(mail.fromName, charset) + " <" + mail.fromAddress.toUtf8() + ">\r\n";
+            "From: " + displayNamePhrase(mail.fromName, charset) + " <" + mail.fromAddress.toUtf8() + ">\r\n";
     headers += "To: <" + mail.toAddress.toUtf8() + ">\r\n";
     headers += "Subject: " + EncodeHeaderText(mail.subject, charset) + "\r\n";
     headers += "Message-ID: <" + randomHex(12) + "@" + messageIdDomain(mail.fromAddress) + ">\r\n";

@@ -11,6 +11,7 @@
 #include "core/moneytochinese.h"
 #include "core/session.h"
 #include "platform/grid.h"
+#include "platform/printfont.h"
 #include "sales/partynames.h"
 #include "sales/salesgrid.h"
 #include "sales/salesnumbers.h"
@@ -65,11 +66,15 @@ void fitRowToText(Grid* sheet, int row, int first, int last)
     int width = 0;
     for (int c = first; c <= last; ++c)
         width += sheet->Column(c).Width();
-    // The cell keeps a few pixels of margin on each side.
-    const QRect text = QFontMetrics(sheet->font())
-                           .boundingRect(QRect(0, 0, width - 8, 100000), Qt::AlignLeft | Qt::TextWordWrap,
-                                         sheet->text(row, first));
-    sheet->setRowHeight(row, std::max(sheet->RowHeight(row), text.height() + 6));
+    // The cell keeps a few pixels of margin on each side. The row shows its text in the sheet's font
+    // and prints it in the print font: it is as high as the taller of the two.
+    int height = 0;
+    for (const QFont& font : {sheet->font(), PrintFont(sheet->font())}) {
+        const QRect text = QFontMetrics(font).boundingRect(
+            QRect(0, 0, width - 8, 100000), Qt::AlignLeft | Qt::TextWordWrap, sheet->text(row, first));
+        height = std::max(height, text.height());
+    }
+    sheet->setRowHeight(row, std::max(sheet->RowHeight(row), height + 6));
 }
 
 QString blanks(int n)

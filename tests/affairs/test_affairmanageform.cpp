@@ -17,6 +17,7 @@
 #include "controls/vsnetbut.h"
 #include "platform/grid.h"
 #include "tests/affairs/affairtestdata.h"
+#include "tests/support/otheruser.h"
 
 namespace {
 
@@ -272,4 +273,29 @@ TEST_F(AffairManageFormTest, WithoutTheRightOnlyOwnAffairsAndNoUserColumn)
     EXPECT_FALSE(m_form->SelUserLabel->isVisible());
     EXPECT_EQ(m_form->Grid1->Column(11).Width(), 0);
     EXPECT_EQ(column(2), QStringList{QStringLiteral("自己的")});
+}
+
+// The coming days are generated as the list opens; with the file busy for longer than the wait,
+// the list says so and opens all the same, with nothing generated; its next opening generates.
+TEST_F(AffairManageFormTest, OpeningOnABusyFileListsWithoutGeneratingAndSaysSo)
+{
+    addRegular(10, QStringLiteral("日报"), Daily, QString());
+    addAffair(1, QStringLiteral("今天的"), today);
+    Conn.setBusyTimeout(300);
+    {
+        WriteLockHolder holder(DatabasePath());
+        ASSERT_TRUE(holder.isHolding()) << holder.errors().toStdString();
+        m_prompts.answerMessage(MsgResult::Ok);
+        open();
+        EXPECT_EQ(
+            m_prompts.messageTexts(),
+            QStringList{QStringLiteral("数据库正被其他用户使用，本次操作没有写入任何内容。\n请稍后再试一次。")});
+        EXPECT_EQ(m_form->Grid1->Cols(), 12);
+        EXPECT_EQ(column(2), QStringList{QStringLiteral("今天的")});
+    }
+    EXPECT_EQ(count(QStringLiteral("GetAffairRegular = 10")), 0);
+    delete m_form.data();
+    open();
+    EXPECT_EQ(count(QStringLiteral("GetAffairRegular = 10")), 3);
+    EXPECT_TRUE(column(2).contains(QStringLiteral("日报")));
 }

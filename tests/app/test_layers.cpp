@@ -16,15 +16,15 @@ const QStringList Layers = {QStringLiteral("platform"), QStringLiteral("core"), 
                             QStringLiteral("analysis"), QStringLiteral("admin"),   QStringLiteral("app")};
 
 // Every include of a source file under root that points to a layer above its own folder, as
-// "folder/file:line includes other/".
+// "folder/file:line includes other/"; in quotes or in angle brackets alike.
 QStringList WrongIncludes(const QString& root)
 {
-    static const QRegularExpression include(QStringLiteral(R"(^\s*#\s*include\s*"([a-z]+)/)"));
+    static const QRegularExpression include(QStringLiteral(R"(^\s*#\s*include\s*["<]([a-z]+)/)"));
     QStringList wrong;
     for (int rank = 0; rank < Layers.size(); ++rank) {
         const QString folder = Layers[rank];
-        QDirIterator files(QDir(root).filePath(folder), {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
-                           QDirIterator::Subdirectories);
+        QDirIterator files(QDir(root).filePath(folder), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                           QDir::Files, QDirIterator::Subdirectories);
         while (files.hasNext()) {
             const QString path = files.next();
             QFile file(path);
@@ -34,7 +34,10 @@ QStringList WrongIncludes(const QString& root)
             for (int line = 1; !in.atEnd(); ++line) {
                 const QRegularExpressionMatch match = include.match(in.readLine());
                 if (match.hasMatch() && Layers.indexOf(match.captured(1)) > rank)
-                    wrong << QStringLiteral("%1:%2 includes %3/").arg(QDir(root).relativeFilePath(path)).arg(line).arg(match.captured(1));
+                    wrong << QStringLiteral("%1:%2 includes %3/")
+                                 .arg(QDir(root).relativeFilePath(path))
+                                 .arg(line)
+                                 .arg(match.captured(1));
             }
         }
     }
@@ -60,14 +63,17 @@ TEST(Layers, NoSourceFileIncludesALayerAboveItsOwn)
 TEST(Layers, AWrongIncludeIsNamedWithFileAndLine)
 {
     QTemporaryDir root;
-    WriteFile(root.filePath(QStringLiteral("core/good.cpp")), "#include \"core/good.h\"\n#include \"platform/x.h\"\n");
+    WriteFile(root.filePath(QStringLiteral("core/good.cpp")),
+              "#include \"core/good.h\"\n#include \"platform/x.h\"\n");
     WriteFile(root.filePath(QStringLiteral("core/bad.cpp")),
-              "#include \"core/bad.h\"\n\n  #  include \"clients/picker.h\"\n#include <QString>\n");
-    WriteFile(root.filePath(QStringLiteral("clients/list.h")), "#include \"affairs/affairs.h\"\n#include \"controls/x.h\"\n");
+              "#include \"core/bad.h\"\n\n  #  include \"clients/picker.h\"\n#include <QString>\n"
+              "#include <sqlcipher/sqlite3.h>\n#include <app/mainform.h>\n#include <platform/grid.h>\n");
+    WriteFile(root.filePath(QStringLiteral("clients/list.h")),
+              "#include \"affairs/affairs.h\"\n#include \"controls/x.h\"\n");
     WriteFile(root.filePath(QStringLiteral("affairs/ok.cpp")), "#include \"clients/picker.h\"\n");
     WriteFile(root.filePath(QStringLiteral("app/main.cpp")), "#include \"admin/users.h\"\n");
 
-    EXPECT_EQ(WrongIncludes(root.path()),
-              QStringList({QStringLiteral("clients/list.h:1 includes affairs/"),
-                           QStringLiteral("core/bad.cpp:3 includes clients/")}));
+    EXPECT_EQ(WrongIncludes(root.path()), QStringList({QStringLiteral("clients/list.h:1 includes affairs/"),
+                                                       QStringLiteral("core/bad.cpp:3 includes clients/"),
+                                                       QStringLiteral("core/bad.cpp:6 includes app/")}));
 }

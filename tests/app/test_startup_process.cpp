@@ -65,7 +65,11 @@ TEST(ProgramStart, SecondCopyInTheSameFolderIsRefusedWhileTheFirstRunsOn)
     }
     ASSERT_TRUE(taken) << "the first copy never took the lock: "
                        << QString::fromUtf8(first.readAllStandardError()).toStdString();
-    EXPECT_TRUE(QFile::exists(QDir(bin).filePath(QStringLiteral("DezArod.ini"))));
+    // The settings file follows the lock; a fresh build has none before the first start.
+    const QString ini = QDir(bin).filePath(QStringLiteral("DezArod.ini"));
+    for (int i = 0; i < 600 && !QFile::exists(ini); ++i)
+        QThread::msleep(50);
+    EXPECT_TRUE(QFile::exists(ini));
 
     const ProgramRun second = runProgram();
     ASSERT_TRUE(second.finished);

@@ -25,6 +25,7 @@
 #include "core/pinyin.h"
 #include "core/session.h"
 #include "tests/clients/recordformtest.h"
+#include "tests/support/otheruser.h"
 #include "tests/support/testrows.h"
 
 namespace {
@@ -427,4 +428,54 @@ TEST_F(ClientAddFormTest, IdentityNumberCalendarAndRegionFillTheFields)
     click(m_form->VsNetBut4);
     EXPECT_EQ(m_form->Text1->Text(), QString());
     EXPECT_EQ(count(QStringLiteral("client")), 0);
+}
+
+// Another copy of the program holds the file's write lock for longer than the save waits: the
+// dialog says that the database is in use, stays open with everything typed in it, and nothing is
+// written; once the file is free, the same save succeeds.
+TEST_F(ClientAddFormTest, SaveOnABusyFileKeepsTheDialogWithItsTextsAndWritesNothing)
+{
+    Conn.setBusyTimeout(300);
+    open();
+    m_form->Text1->setText(QStringLiteral("王小明"));
+    m_form->Text5->setText(QStringLiteral("厦门市思明区"));
+    m_form->Text6->setText(QStringLiteral("老客户介绍"));
+    addEntry(Mail, QStringLiteral("wang@example.com"));
+    const int clients = count(QStringLiteral("client"));
+    const int entries = count(QStringLiteral("Contract"));
+    const QStringList logs = logRows();
+    {
+        WriteLockHolder holder(DatabasePath());
+        ASSERT_TRUE(holder.isHolding()) << holder.errors().toStdString();
+        m_prompts.answerMessage(MsgResult::Ok);
+        click(m_form->VsNetBut2);
+        EXPECT_EQ(m_prompts.last().text,
+                  QStringLiteral("数据库正被其他用户使用，本次操作没有写入任何内容。\n请稍后再试一次。"));
+        EXPECT_EQ(m_prompts.last().icon, MsgIcon::Exclamation);
+        ASSERT_TRUE(m_form && m_form->isVisible());
+        EXPECT_EQ(m_form->Text1->Text(), QStringLiteral("王小明"));
+        EXPECT_EQ(m_form->Text5->Text(), QStringLiteral("厦门市思明区"));
+        EXPECT_EQ(m_form->Text6->Text(), QStringLiteral("老客户介绍"));
+        const QList<ContractEntry> typed = m_form->Picture1->Entries();
+        ASSERT_EQ(typed.size(), 1);
+        EXPECT_EQ(typed.first().text, QStringLiteral("wang@example.com"));
+        EXPECT_EQ(m_form->ClientId, 0);
+        holder.release();
+    }
+    EXPECT_EQ(count(QStringLiteral("client")), clients);
+    EXPECT_EQ(count(QStringLiteral("Contract")), entries);
+    EXPECT_EQ(logRows(), logs);
+    EXPECT_EQ(Conn.transactionDepth(), 0);
+
+    save(QStringLiteral("王小明"));
+    EXPECT_FALSE(m_form && m_form->isVisible());
+    const qint32 id = clientNamed(QStringLiteral("王小明"));
+    ASSERT_NE(id, 0);
+    EXPECT_EQ(column(id, QStringLiteral("address")).toString(), QStringLiteral("厦门市思明区"));
+    EXPECT_EQ(count(QStringLiteral("client")), clients + 1);
+    EXPECT_EQ(count(QStringLiteral("Contract")), entries + 1);
+    QStringList logged = logs;
+    logged << QStringLiteral("1 1 %1").arg(id);
+    logged.sort();
+    EXPECT_EQ(logRows(), logged);
 }

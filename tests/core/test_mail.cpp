@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
+#include <QJsonArray>
 
 #include "core/mail.h"
 #include "tests/support/fixtures.h"
@@ -103,6 +104,42 @@ TEST_F(MailTest, TextsOutsideGb2312TravelInUtf8)
     EXPECT_EQ(mails[1]["subject"].toString(), QStringLiteral("报价单"));
     EXPECT_EQ(m_prompts.messageTexts().last(),
               QStringLiteral("邮件[报价单]已成功发送至[li.si@example.com]。"));
+
+    // The body alone: subject and name fit GB2312, "€" and an emoji in the body do not.
+    m_prompts.answerMessage(MsgResult::Ok);
+    const QString body = QStringLiteral("报价：100€\n") + QString::fromUcs4(U"\U0001F600");
+    EXPECT_TRUE(send(server.address(), QStringLiteral("报价单"), body, QStringLiteral("张经理")));
+    ASSERT_EQ(server.messages().size(), 3);
+    const QJsonObject third = server.messages().at(2);
+    EXPECT_EQ(third["charset"].toString(), QStringLiteral("utf-8"));
+    EXPECT_EQ(third["body"].toString(), QStringLiteral("报价：100€\r\n") + QString::fromUcs4(U"\U0001F600"));
+    EXPECT_EQ(third["subject"].toString(), QStringLiteral("报价单"));
+}
+
+// A sender name of ASCII with signs of the address syntax (a comma parts two addresses, "@", "<",
+// brackets, quotes) still names one sender, and arrives as it was written.
+TEST_F(MailTest, SenderNameWithAddressSignsArrivesAsOneAddress)
+{
+    SmtpTestServer server;
+    ASSERT_TRUE(server.isRunning());
+    const QStringList names{QStringLiteral("Zhang, San"),
+                            QStringLiteral("Li Si <boss@example.com>"),
+                            QStringLiteral("wang@home (office)"),
+                            QStringLiteral("Zhao: \"Lao\" \\ Wu;"),
+                            QStringLiteral("Sun.Qi"),
+                            QStringLiteral("张, 三")};
+    for (const QString& name : names) {
+        m_prompts.answerMessage(MsgResult::Ok);
+        EXPECT_TRUE(send(server.address(), QStringLiteral("报价单"), QStringLiteral("请查收。"), name));
+    }
+    const QList<QJsonObject> mails = server.messages();
+    ASSERT_EQ(mails.size(), names.size());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(mails[i]["from_count"].toInt(), 1) << names[i].toStdString();
+        EXPECT_EQ(mails[i]["from_name"].toString(), names[i]);
+        EXPECT_EQ(mails[i]["from_address"].toString(), Sender);
+        EXPECT_EQ(mails[i]["defects"].toArray().size(), 0) << names[i].toStdString();
+    }
 }
 
 TEST_F(MailTest, RefusalsAreTriedThreeTimesAndExplained)

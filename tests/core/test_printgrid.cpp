@@ -126,3 +126,34 @@ TEST_F(PrintGridTest, LandscapeAndAHeaderRowAlone)
     EXPECT_TRUE(NoBlanks(pages.first()).contains(QStringLiteral("姓名手机")));
     EXPECT_FALSE(m_grid.gridModel()->hasBorders());
 }
+
+// A PDF viewer searches and copies the characters that were printed, whatever the locale picks as
+// the system's Chinese font: ideographs that share their glyph with a radical (用 日 生 手 小 女
+// 户, 见 车 门 马), digits in Latin text, full-width forms.
+TEST_F(PrintGridTest, PrintedListReadsBackAsTyped)
+{
+    const QStringList rows{QStringLiteral("用户小女\t日期：2024-05-06"),
+                           QStringLiteral("生手\tZhang San 13900000000"),
+                           QStringLiteral("见车门马户\t１２３／ＡＢ")};
+    for (int i = 0; i < rows.size(); ++i)
+        m_grid.AddItem(QString::number(i + 1) + QLatin1Char('\t') + rows.at(i));
+    const QString pdf = pathOf(QStringLiteral("list.pdf"));
+    m_watch.setPreviewPdf(pdf);
+    PrintGrid(&m_grid, QStringLiteral("用户清单"), QString(), false, -1, 0);
+
+    const QStringList pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    QStringList lines;
+    for (const QString& line : pages.first().split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty())
+            lines << NoBlanks(line.trimmed());
+    }
+    ASSERT_GE(lines.size(), 6) << pages.first().toStdString();
+    EXPECT_EQ(lines.at(0), QStringLiteral("用户清单"));
+    EXPECT_EQ(lines.at(1), QStringLiteral("姓名手机"));
+    for (int i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(lines.at(i + 2), NoBlanks(rows.at(i)).remove(QLatin1Char('\t')));
+    EXPECT_TRUE(lines.last().startsWith(QStringLiteral("用户：张三日期：") +
+                                        QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))))
+        << lines.last().toStdString();
+}

@@ -15,6 +15,7 @@
 #include "platform/singleinstance.h"
 #include "tests/support/skinfolder.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/otheruser.h"
 
 namespace {
 
@@ -197,11 +198,27 @@ TEST_F(StartupTest, ReadOnlyProgramFolderWithAForeignLockStarts)
     foreign.write("4242\nDezArod\nanother-machine\n");
     foreign.close();
     const QStringList before =
-        QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup;
+        QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                          QFile::ReadOther | QFile::ExeOther;
     ASSERT_TRUE(QFile::setPermissions(folder(), readOnly));
-
     const QString executable = pathOf(QStringLiteral("DezArod"));
+
+    // Root writes into any folder: the start is then also made by an ordinary user, for whom the
+    // folder is read-only.
+    if (RunningAsRoot()) {
+        QProcess other;
+        const auto runtime = RunAsOrdinaryUserWhenRoot(other);
+        other.start(DbClientPath(), {QStringLiteral("start"), executable});
+        ASSERT_TRUE(other.waitForFinished(30000));
+        const QStringList said =
+            QString::fromUtf8(other.readAllStandardOutput()).trimmed().split(QLatin1Char('\n'));
+        EXPECT_EQ(said, (QStringList{QStringLiteral("started 2"),
+                                     QStringLiteral("folder ") + before.join(QLatin1Char(',')),
+                                     QStringLiteral("second 0")}))
+            << other.readAllStandardError().toStdString();
+    }
+
     SingleInstanceLock lock(executable);
     const bool started = Main(lock);
     QFile::setPermissions(folder(), readOnly | QFile::WriteOwner);
@@ -210,7 +227,8 @@ TEST_F(StartupTest, ReadOnlyProgramFolderWithAForeignLockStarts)
     EXPECT_EQ(SkinId, 2);
     // The lock lives outside the program folder, which is left as it was.
     EXPECT_FALSE(SingleInstanceLock::lockFilePath(executable).startsWith(folder()));
-    EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+              before);
     // A second copy of the same executable is still refused.
     SingleInstanceLock second(executable);
     EXPECT_FALSE(second.tryLock());

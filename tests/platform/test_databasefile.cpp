@@ -1,20 +1,22 @@
 // One database file shared by several copies of the program, and files that must be refused.
+#include <functional>
 #include <thread>
-
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <sqlcipher/sqlite3.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 
 #include "core/dblayer.h"
 #include "platform/database.h"
 #include "platform/dberror.h"
+#include "platform/transaction.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/otheruser.h"
 
 namespace {
 
@@ -34,7 +36,7 @@ void writeFile(const QString& path, const QByteArray& bytes)
 QProcess* startClient(const QStringList& arguments, QObject* parent)
 {
     auto* process = new QProcess(parent);
-    process->start(QStringLiteral(DEZAROD_BIN_DIR "/dezarod-dbclient"), arguments);
+    process->start(DbClientPath(), arguments);
     return process;
 }
 
@@ -49,13 +51,8 @@ struct Refusal
 Refusal openInAnotherProcess(const QString& path)
 {
     QProcess process;
-    if (geteuid() == 0) {
-        process.setChildProcessModifier([] {
-            if (setgid(65534) != 0 || setuid(65534) != 0)
-                _exit(70);
-        });
-    }
-    process.start(QStringLiteral(DEZAROD_BIN_DIR "/dezarod-dbclient"), {QStringLiteral("open"), path});
+    const auto runtime = RunAsOrdinaryUserWhenRoot(process);
+    process.start(DbClientPath(), {QStringLiteral("open"), path});
     process.waitForFinished(30000);
     const QString out = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
     if (out.isEmpty())
@@ -224,4 +221,70 @@ TEST_F(DatabaseFileTest, ReadOnlyFileOrFolderIsRefusedAndLeavesNothingBehind)
     EXPECT_EQ(entries(), listed);
     // Nothing left behind keeps the next start out.
     EXPECT_EQ(openInAnotherProcess(dbPath()).message, QStringLiteral("opened"));
+}
+
+// Another copy keeps the file's write lock (or, at the commit, its read lock) longer than this one
+// waits: the save waits, then fails as busy with nothing written and no transaction left open,
+// and the same save succeeds once the file is free. A lock that ends within the wait is waited for.
+TEST_F(DatabaseFileTest, SaveOnABusyFileWaitsThenFailsAsBusyWithNothingWritten)
+{
+    CopyTemplateDatabase(dbPath());
+    Database db;
+    db.setBusyTimeout(300);
+    db.open(dbPath(), DatabasePassword);
+    const QString insert = QStringLiteral("insert into logdata (logid, GetEditID) values (?, 1)");
+    const auto rows = [&db] { return db.scalar(QStringLiteral("select count(*) from logdata")).toInt(); };
+    const int before = rows();
+    const auto expectBusy = [&](const std::function<void()>& save, const char* what) {
+        QElapsedTimer waited;
+        waited.start();
+        try {
+            save();
+            ADD_FAILURE() << what << ": saved on a busy file";
+        } catch (const DbBusyError& e) {
+            EXPECT_EQ(e.code() & 0xff, SQLITE_BUSY) << what;
+            EXPECT_EQ(e.message(),
+                      QStringLiteral("数据库正被其他用户使用，本次操作没有写入任何内容。\n请稍后再试一次。"));
+        }
+        EXPECT_GE(waited.elapsed(), 300) << what;
+        EXPECT_EQ(db.transactionDepth(), 0) << what;
+    };
+    const auto save = [&](qint64 key) {
+        Transaction transaction(db);
+        db.exec(insert, {key});
+        db.exec(insert, {key + 1});
+        transaction.commit();
+    };
+
+    {
+        WriteLockHolder holder(dbPath());
+        ASSERT_TRUE(holder.isHolding()) << holder.errors().toStdString();
+        expectBusy([&] { save(10); }, "transaction");
+        expectBusy([&] { db.exec(insert, {20}); }, "single statement");
+        holder.release();
+        EXPECT_EQ(rows(), before);
+        save(10);
+        EXPECT_EQ(rows(), before + 2);
+    }
+
+    // A copy reading in a transaction of its own keeps the commit out: the rows already inserted
+    // are rolled back.
+    Database reader;
+    reader.open(dbPath(), DatabasePassword);
+    reader.exec(QStringLiteral("BEGIN"));
+    EXPECT_EQ(reader.scalar(QStringLiteral("select count(*) from logdata")).toInt(), before + 2);
+    expectBusy([&] { save(30); }, "commit");
+    reader.exec(QStringLiteral("COMMIT"));
+    EXPECT_EQ(rows(), before + 2);
+
+    // Held for less than the wait.
+    reader.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    db.setBusyTimeout(20000);
+    std::thread release([&reader] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        reader.exec(QStringLiteral("ROLLBACK"));
+    });
+    EXPECT_NO_THROW(save(30));
+    release.join();
+    EXPECT_EQ(rows(), before + 4);
 }

@@ -5,8 +5,7 @@
 #include <QStringList>
 
 // The text of a PDF file as pdftotext (poppler-utils) reads it, pages separated by form feeds.
-// Blanks follow the layout, so compare texts without them (NoBlanks). The fonts map some
-// ideographs to their radical forms (一 as U+2F00); their compatibility form maps them back.
+// Blanks follow the layout, so compare texts without them (NoBlanks).
 inline QString PdfText(const QString& path)
 {
     QProcess process;
@@ -14,16 +13,7 @@ inline QString PdfText(const QString& path)
                                                 QStringLiteral("UTF-8"), path, QStringLiteral("-")});
     if (!process.waitForFinished(30000))
         return QString();
-    const QString text = QString::fromUtf8(process.readAllStandardOutput());
-    QString mapped;
-    mapped.reserve(text.size());
-    for (QChar ch : text) {
-        if (ch.unicode() >= 0x2F00 && ch.unicode() <= 0x2FDF)
-            mapped += QString(ch).normalized(QString::NormalizationForm_KC);
-        else
-            mapped += ch;
-    }
-    return mapped;
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // A text without its blanks.

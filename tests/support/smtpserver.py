@@ -4,7 +4,7 @@
 Listens on a free port, writes "READY <port>" on standard output and serves until standard input
 closes. Every login attempt appends a line to <folder>/auth.log. Every message received is parsed
 with the standard email package and written as <folder>/<n>.json: envelope, decoded sender name
-and address, recipient, subject, body text and its charset, and each attachment's file name with
+and address (and how many addresses the From header holds), recipient, subject, body text and its charset, and each attachment's file name with
 its decoded bytes saved beside it as <n>.att<k>.
 
 --refuse-login answers every login with 535; --refuse-recipient CODE answers every recipient with
@@ -63,6 +63,7 @@ class Handler:
         summary = {
             "mail_from": envelope.mail_from,
             "rcpt_tos": envelope.rcpt_tos,
+            "from_count": len(sender.addresses),
             "from_name": sender.addresses[0].display_name,
             "from_address": address_of(sender.addresses[0]),
             "to": [address_of(a) for a in message["To"].addresses],

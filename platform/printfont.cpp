@@ -1,0 +1,21 @@
+#include "platform/printfont.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontDatabase>
+
+QString PrintFontPath()
+{
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("fonts/DezArodPrint-Regular.otf"));
+}
+
+QFont PrintFont(const QFont& base)
+{
+    static const bool loaded = QFontDatabase::addApplicationFont(PrintFontPath()) >= 0;
+    if (!loaded)
+        return base;
+    QFont font(base);
+    font.setFamilies({PrintFontFamily});
+    return font;
+}
