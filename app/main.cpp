@@ -1,5 +1,3 @@
-#include <QStyleFactory>
-
 #include "core/application.h"
 #include "app/appaffairwindows.h"
 #include "app/appprompts.h"
@@ -22,8 +20,6 @@ int main(int argc, char* argv[])
     AppAffairWindows appAffairWindows;
     setAffairWindows(&appAffairWindows);
     SetMailWindowOpener(ShowEmailForm);
-    // One style under every skin, so that a skin's style sheet looks the same on every desktop.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     // Held until the process ends.
     SingleInstanceLock instanceLock(QCoreApplication::applicationFilePath());

@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <exception>
 
+#include <QFont>
+#include <QStyleFactory>
+
 #include "core/dblayer.h"
 #include "platform/dberror.h"
 #include "platform/prompts.h"
@@ -17,6 +20,15 @@ bool g_fatalErrorsEndProgram = true;
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("DezArod"));
+    // One style under every skin, so that a skin's style sheet looks the same on every desktop.
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The faces are chosen here, not by the locale: under a Chinese locale fontconfig gives all text
+    // the CJK face, whose line is too high for the text boxes; under another, Chinese text the
+    // Japanese face, whose forms differ. The sizes stay as the platform and the user's font size
+    // set them.
+    QFont font = QApplication::font();
+    font.setFamilies(WindowFontFamilies);
+    QApplication::setFont(font);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

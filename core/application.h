@@ -1,8 +1,16 @@
 #pragma once
 
 #include <QApplication>
+#include <QStringList>
 
 class DbBusyError;
+
+// The faces of the windows' text, in the order they are tried for each character: Latin text in
+// DejaVu Sans (fonts-dejavu-core), whose line fits the text boxes' fixed heights at every font
+// size; Chinese text in the Simplified Chinese face of Noto Sans CJK (fonts-noto-cjk), the face
+// the print font is written from.
+inline const QStringList WindowFontFamilies{QStringLiteral("DejaVu Sans"),
+                                            QStringLiteral("Noto Sans CJK SC")};
 
 // The program's application object. An error that no handler caught (a database or file error,
 // a refused property value) is shown in a message box and ends the program, as a run-time error
@@ -12,6 +20,8 @@ class DbBusyError;
 class Application : public QApplication
 {
 public:
+    // Gives every window the program's one look (style and font family), whatever the desktop and
+    // the locale.
     Application(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;

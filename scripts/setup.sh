@@ -10,7 +10,7 @@ packages=(
     libcurl4-openssl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     libxcb1-dev
-    fonts-noto-cjk python3-fonttools xvfb x11-utils poppler-utils
+    fonts-dejavu-core fonts-noto-cjk python3-fonttools xvfb x11-utils poppler-utils
     python3-aiosmtpd
     l3afpad galculator
     locales
