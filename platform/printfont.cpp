@@ -16,6 +16,8 @@ QFont PrintFont(const QFont& base)
     if (!loaded)
         return base;
     QFont font(base);
-    font.setFamilies({PrintFontFamily});
+    // What the print font lacks comes from base's own faces, which the program chose, rather than
+    // from the faces the locale would choose.
+    font.setFamilies(QStringList{PrintFontFamily} + base.families());
     return font;
 }

@@ -157,3 +157,16 @@ TEST_F(PrintGridTest, PrintedListReadsBackAsTyped)
                                         QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))))
         << lines.last().toStdString();
 }
+
+// What the print font lacks (a radical, a compatibility ideograph, typed as such) prints in the
+// Simplified Chinese face of the windows' fonts, whatever face the locale would give it.
+TEST_F(PrintGridTest, WhatThePrintFontLacksPrintsInTheSimplifiedFace)
+{
+    m_grid.AddItem(QStringLiteral("1\t\u2F64\uF900\tabc"));
+    const QString pdf = pathOf(QStringLiteral("lacking.pdf"));
+    m_watch.setPreviewPdf(pdf);
+    PrintGrid(&m_grid, QStringLiteral("用户清单"), QString(), false, -1, 0);
+
+    EXPECT_EQ(PdfFonts(pdf).join(QStringLiteral(", ")).toStdString(),
+              "DezArodPrint-Regular, NotoSansCJKsc-Regular");
+}

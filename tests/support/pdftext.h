@@ -30,3 +30,22 @@ inline QStringList PdfPages(const QString& path)
         pages.removeLast();
     return pages;
 }
+
+// The fonts a PDF file embeds, as pdffonts (poppler-utils) names them, without a subset's prefix.
+inline QStringList PdfFonts(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdffonts"), {path});
+    if (!process.waitForFinished(30000))
+        return {};
+    QStringList names;
+    // Two header lines, then one font a line, its name first.
+    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QString name = lines.at(i).section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+        if (!name.isEmpty())
+            names << name.section(QLatin1Char('+'), -1);
+    }
+    names.sort();
+    return names;
+}
