@@ -20,24 +20,12 @@ int widestEntry(const QComboBox* combo, const QFontMetrics& metrics, int first =
     return widest;
 }
 
-// What the opened list needs around its widest entry: the margins of an entry drawn as a menu
-// item, the list's frame and, when not every entry fits in its height, its scroll bar.
+// What the opened list needs around its widest entry: the margins of an entry, the list's frame
+// and, when not every entry fits in its height, its scroll bar.
 int roomAroundEntries(const QComboBox* combo)
 {
     const QAbstractItemView* view = combo->view();
-    const QFontMetrics metrics(view->font());
-    QStyleOptionMenuItem item;
-    item.initFrom(view);
-    item.menuItemType = QStyleOptionMenuItem::Normal;
-    item.checkType = QStyleOptionMenuItem::NonExclusive;
-    item.font = view->font();
-    // Measured on a wide text, past any least width the style gives an item.
-    constexpr int Wide = 1000;
-    const int margins =
-        combo->style()
-            ->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(Wide, metrics.height()), combo)
-            .width() -
-        Wide;
+    const int margins = EntryMargins(combo);
     int room = margins + 2 * view->frameWidth();
     if (combo->count() > combo->maxVisibleItems())
         room += combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
@@ -110,4 +98,21 @@ void KeepListFitToEntries(QComboBox* combo)
 {
     if (!combo->property(ListFit::Key).toBool())
         new ListFit(combo);
+}
+
+int EntryMargins(const QComboBox* combo)
+{
+    const QAbstractItemView* view = combo->view();
+    const QFontMetrics metrics(view->font());
+    QStyleOptionMenuItem item;
+    item.initFrom(view);
+    item.menuItemType = QStyleOptionMenuItem::Normal;
+    item.checkType = QStyleOptionMenuItem::NonExclusive;
+    item.font = view->font();
+    // Measured on a wide text, past any least width the style gives an item.
+    constexpr int Wide = 1000;
+    return combo->style()
+               ->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(Wide, metrics.height()), combo)
+               .width() -
+           Wide;
 }

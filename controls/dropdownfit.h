@@ -16,3 +16,7 @@ int WidthForEntries(const QComboBox* combo);
 // entries come and go and the list's font changes. The list draws its entries with wider margins
 // than the closed box, so a box just wide enough would cut them there.
 void KeepListFitToEntries(QComboBox* combo);
+
+// The room the opened list's style draws around the text of one entry (an entry is drawn as a
+// menu item), in the list's own font.
+int EntryMargins(const QComboBox* combo);

@@ -52,6 +52,18 @@ protected:
         return m_form;
     }
     void click(VsNetBut* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Types the account zhang@example.cn / mailer on the server and presses the test-mail button,
+    // answering its two messages.
+    void sendTestMail(const SmtpTestServer& server, const QString& password)
+    {
+        m_form->FoxText3->setText(QStringLiteral("zhang@example.cn"));
+        m_form->FoxText4->setText(QStringLiteral("mailer"));
+        m_form->FoxText5->setText(password);
+        m_form->Combo2->setCurrentText(server.address());
+        m_prompts.answerMessage(MsgResult::Ok);
+        m_prompts.answerMessage(MsgResult::Ok);
+        click(m_form->VsNetBut3);
+    }
     // The stored password and mail columns of user 1, joined by "|".
     static QString storedRow()
     {
@@ -147,13 +159,7 @@ TEST_F(UserManageTest, TestMailGoesFromTheTypedAccountToItselfWithoutSaving)
     ASSERT_TRUE(server.isRunning());
     const QString before = storedRow();
     open();
-    m_form->FoxText3->setText(QStringLiteral("zhang@example.cn"));
-    m_form->FoxText4->setText(QStringLiteral("mailer"));
-    m_form->FoxText5->setText(QStringLiteral("secret"));
-    m_form->Combo2->setCurrentText(server.address());
-    m_prompts.answerMessage(MsgResult::Ok);
-    m_prompts.answerMessage(MsgResult::Ok);
-    click(m_form->VsNetBut3);
+    sendTestMail(server, QStringLiteral("secret"));
 
     const QStringList shown = m_prompts.messageTexts();
     ASSERT_EQ(shown.size(), 2);
@@ -188,13 +194,7 @@ TEST_F(UserManageTest, AFailedTestMailKeepsTheWindowOpenAndSavesNothing)
     open();
     m_form->FoxText1->setText(QStringLiteral("abc"));
     m_form->FoxText2->setText(QStringLiteral("abc"));
-    m_form->FoxText3->setText(QStringLiteral("zhang@example.cn"));
-    m_form->FoxText4->setText(QStringLiteral("mailer"));
-    m_form->FoxText5->setText(QStringLiteral("wrong"));
-    m_form->Combo2->setCurrentText(server.address());
-    m_prompts.answerMessage(MsgResult::Ok);
-    m_prompts.answerMessage(MsgResult::Ok);
-    click(m_form->VsNetBut3);
+    sendTestMail(server, QStringLiteral("wrong"));
 
     const QStringList shown = m_prompts.messageTexts();
     ASSERT_EQ(shown.size(), 2);

@@ -21,6 +21,16 @@
 #include "tests/support/modal.h"
 #include "tests/support/skinfolder.h"
 
+// A program folder as shipped: the new database and the skin files, the skin table read and no
+// skin in force yet.
+inline void PrepareProgramFolder(const QString& folder, const QString& databasePath)
+{
+    CopyTemplateDatabase(databasePath);
+    CopySkinFiles(folder);
+    InitSkinTable();
+    CurSkin = SkinInfo{};
+}
+
 // A test of the running program: a program folder with the shipped database and skins, a user
 // logged in as the login window does it, and the main window built and shown.
 class MainFormTest : public AppTest
@@ -29,10 +39,7 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        CopyTemplateDatabase(DatabasePath());
-        CopySkinFiles(folder());
-        InitSkinTable();
-        CurSkin = SkinInfo{};
+        PrepareProgramFolder(folder(), DatabasePath());
         // As at start-up: the skin is in force before the first window opens.
         ASSERT_TRUE(ApplySkin(3));
     }

@@ -55,6 +55,7 @@
 #include "sales/productmanage.h"
 #include "sales/productmuladdform.h"
 #include "sales/quickselproductfrom.h"
+#include "tests/app/mainformtest.h"
 #include "tests/app/windowtexts.h"
 #include "tests/clients/clientlistdata.h"
 #include "tests/clients/recordformtest.h"
@@ -224,10 +225,7 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        CopyTemplateDatabase(DatabasePath());
-        CopySkinFiles(folder());
-        InitSkinTable();
-        CurSkin = SkinInfo{};
+        PrepareProgramFolder(folder(), DatabasePath());
         OpenDatabase();
         AddSampleRecords();
         Conn.exec(QStringLiteral("update userdata set UserSkin = ? where userid = 1"), {GetParam()});

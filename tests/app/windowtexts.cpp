@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include "controls/dropdownfit.h"
 #include "controls/foxtextbase.h"
 #include "controls/vsnetbut.h"
 #include "platform/grid.h"
@@ -326,19 +327,7 @@ private:
         QAbstractItemView* view = combo->view();
         if (view->isVisible()) {
             const QFontMetrics metrics(view->font());
-            QStyleOptionMenuItem item;
-            item.initFrom(view);
-            item.text = longest;
-            item.menuItemType = QStyleOptionMenuItem::Normal;
-            item.checkType = QStyleOptionMenuItem::NonExclusive;
-            item.font = view->font();
-            // Measured on a wide text, past any least width the style gives an item.
-            constexpr int Wide = 1000;
-            const int margins =
-                combo->style()
-                    ->sizeFromContents(QStyle::CT_MenuItem, &item, QSize(Wide, metrics.height()), combo)
-                    .width() -
-                Wide;
+            const int margins = EntryMargins(combo);
             const int needed = metrics.horizontalAdvance(longest) + margins;
             if (needed > view->viewport()->width())
                 add(combo, longest + QStringLiteral(" (list)"), needed, view->viewport()->width());
